@@ -1,0 +1,44 @@
+#pragma once
+
+// The handlers of the main window. They change the window only through the Toolkit and keep
+// the drill in the one DrillState that the program entry owns.
+
+#include "drill/drill.h"
+#include "toolkit/toolkit.h"
+
+namespace window {
+
+class Handlers {
+ public:
+  Handlers(toolkit::Toolkit& ui, drill::DrillState& state) : ui_(ui), state_(state) {}
+
+  // Start-up and shut-down.
+  void onWindowCreated();
+  void onWindowClosing();
+
+  // Option lists and the reset step.
+  void onOperationChanged();
+  void onDigits1Changed();
+  void onDigits2Changed();
+  void onTimeLimitChanged();
+  void resetQuestion();
+
+  // Generate, answer and verify.
+  void onGenerateClicked();
+  void toggleAnswer();
+  void verifyAnswer();
+  void onAnswerKey(int keyCode);
+  void adjustFontSize(int step);
+
+  // The start button.
+  void startPresentation();
+
+  /// The Events that route the toolkit's events to the handlers above.
+  toolkit::Events events();
+
+ private:
+  toolkit::Toolkit& ui_;
+  drill::DrillState& state_;
+};
+
+}  // namespace window
