@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,7 +41,35 @@ class UnlNum {
       const;  // most significant first; empty: no fraction part
 
  private:
+  using LimbVector = std::vector<std::uint32_t>;
+
+  /// Takes the parts as they are; the caller guarantees the invariants above.
+  UnlNum(int sign, LimbVector intLimbs, LimbVector fracLimbs);
+
+  /// The number 0 with sign 0 and no fraction part. Reuses the integer storage, so it does not
+  /// allocate while the number holds at least one integer limb.
+  void setZero() noexcept;
+
+  /// Every limb is 0; the sign does not matter.
+  bool isZero() const;
+  /// Exactly one integer limb, of value 1, and every fraction limb 0; the sign does not matter.
+  bool isOne() const;
+
+  /// Orders |a| and |b| (-1, 0, 1). Integer parts by limb count, then from the top limb down;
+  /// then fraction limbs pairwise from the head, where a fraction that ends first is the smaller
+  /// one whatever the other's remaining limbs hold. So 1 < 1.000000000 here.
+  static int compareMagnitudes(const UnlNum& a, const UnlNum& b);
+
+  /// |x| * 10^(9 * fracLimbs().size()) as a normalised base-10^9 magnitude, least significant
+  /// limb first.
+  static LimbVector scaledLimbs(const UnlNum& x);
+
+  /// The number scaled * 10^(-9 * fracLimbCount) with exactly fracLimbCount fraction limbs and a
+  /// normal integer part; scaled must be normalised.
+  static UnlNum fromScaledLimbs(int sign, const LimbVector& scaled, std::size_t fracLimbCount);
+
+  // Moves leave the source empty: a moved-from number may only be assigned to or destroyed.
   int sign_ = 0;
-  std::vector<std::uint32_t> intLimbs_{0};
-  std::vector<std::uint32_t> fracLimbs_;
+  LimbVector intLimbs_{0};
+  LimbVector fracLimbs_;
 };
