@@ -3,6 +3,8 @@
 // The handlers of the main window. They change the window only through the Toolkit and keep
 // the drill in the one DrillState that the program entry owns.
 
+#include <string>
+
 #include "drill/drill.h"
 #include "toolkit/toolkit.h"
 
@@ -37,6 +39,16 @@ class Handlers {
   toolkit::Events events();
 
  private:
+  /// The text of a list's selected item; "" without a selection.
+  std::string selectedItemText(toolkit::Control list) const;
+  /// The operation list's position as an OperationType; without a selection the value is -1,
+  /// which names no operation.
+  drill::OperationType selectedOperation() const;
+  /// The three buttons of the phase Ready: only generation is possible.
+  void enterReadyPhase();
+  /// Adds the decimal texts 1..maxDigits to both digit lists, one text to each in turn.
+  void fillDigitLists();
+
   toolkit::Toolkit& ui_;
   drill::DrillState& state_;
 };
