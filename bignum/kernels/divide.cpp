@@ -1,0 +1,28 @@
+#include "bignum/kernels/divide.h"
+
+#include <algorithm>
+
+#include "bignum/kernels/knuth_divide.h"
+#include "bignum/kernels/newton_divide.h"
+
+namespace bignum::kernels {
+
+Limbs divideWith(ConstLimbSpan a, ConstLimbSpan b, const DivideThresholds& thresholds,
+                 DivideTrace* trace) {
+  a = trimmed(a);
+  b = trimmed(b);
+  if (b.empty() || compareLimbs(a, b) < 0) return Limbs{0};
+  const std::size_t quotientSize = a.size() - b.size() + 1;
+  if (b.size() >= 2 && std::min(quotientSize, b.size()) >= thresholds.newton) {
+    return newtonDivide(a, b, thresholds, trace);
+  }
+  KnuthDivideTrace knuthTrace;
+  Limbs q = knuthDivide(a, b, nullptr, trace ? &knuthTrace : nullptr);
+  if (trace) {
+    ++trace->knuthDivisions;
+    trace->knuthAddBacks += knuthTrace.addBacks;
+  }
+  return q;
+}
+
+}  // namespace bignum::kernels

@@ -1,0 +1,38 @@
+#pragma once
+
+// Division of magnitudes, choosing the method by operand size.
+
+#include <cstddef>
+
+#include "bignum/kernels/limb_arith.h"
+#include "bignum/kernels/multiply.h"
+#include "bignum/kernels/thresholds.h"
+
+namespace bignum::kernels {
+
+/// Where the methods take over; tests and tuning lower them to reach every method on small
+/// operands.
+struct DivideThresholds {
+  /// Division by a Newton reciprocal once both the divisor and the quotient have at least this
+  /// many limbs; long division below. It is also the size below which the reciprocal itself is
+  /// found by long division.
+  std::size_t newton = kNewtonDivideThreshold;
+  MultiplyThresholds multiply;
+};
+
+/// What a division did; tests use it to show that each method ran and that the reciprocal was
+/// accurate (few corrections).
+struct DivideTrace {
+  std::size_t knuthDivisions = 0;
+  std::size_t knuthAddBacks = 0;
+  std::size_t newtonDivisions = 0;
+  std::size_t barrettSteps = 0;         // quotient pieces computed from the reciprocal
+  std::size_t quotientCorrections = 0;  // unit steps that made a piece's quotient exact
+};
+
+/// floor(a / b), normalised. b must have a non-zero limb (a zero b gives 0). The operands need
+/// not be trimmed.
+Limbs divideWith(ConstLimbSpan a, ConstLimbSpan b, const DivideThresholds& thresholds = {},
+                 DivideTrace* trace = nullptr);
+
+}  // namespace bignum::kernels

@@ -1,0 +1,19 @@
+#pragma once
+
+// Algorithm cut-over points, in limbs, measured with bench/kernel_thresholds in the release
+// build (see bench/README.md for the numbers behind them).
+
+#include <cstddef>
+
+namespace bignum::kernels {
+
+/// Multiplication: the shorter operand's size from which Karatsuba beats schoolbook.
+inline constexpr std::size_t kKaratsubaThreshold = 40;
+/// Multiplication: the shorter operand's size from which the number-theoretic transform beats
+/// Karatsuba.
+inline constexpr std::size_t kNttThreshold = 600;
+/// Division: the smaller of divisor size and quotient size from which division by a Newton
+/// reciprocal beats long division.
+inline constexpr std::size_t kNewtonDivideThreshold = 150;
+
+}  // namespace bignum::kernels
