@@ -27,9 +27,9 @@ using toolkit::Control;
 /// The settings section "系统配置" in GBK.
 inline constexpr std::string_view kSectionLine = "[\xCF\xB5\xCD\xB3\xC5\xE4\xD6\xC3]";
 
-class HandlersTest : public testing::Test {
+class WindowFixture : public testing::Test {
  protected:
-  HandlersTest() { ui.setEvents(handlers.events()); }
+  WindowFixture() { ui.setEvents(handlers.events()); }
 
   void SetUp() override {
     std::string pattern =

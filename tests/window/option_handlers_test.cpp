@@ -13,8 +13,10 @@ namespace {
 
 using drill::OperationType;
 using testing_gbk::gbk;
-using testing_window::HandlersTest;
+using testing_window::WindowFixture;
 using toolkit::Control;
+
+class OptionListTest : public WindowFixture {};
 
 const std::string kDefaultTitle = "Tallyvane-byKorvessa";
 const std::string kBigNumberTitle = gbk("大数计算");
@@ -30,7 +32,7 @@ struct PanelCase {
   bool secondFollowsFirst;
 };
 
-class PanelTest : public HandlersTest, public testing::WithParamInterface<PanelCase> {};
+class PanelTest : public WindowFixture, public testing::WithParamInterface<PanelCase> {};
 
 TEST_P(PanelTest, OperationChangeLaysOutThePanelAndResets) {
   const PanelCase& c = GetParam();
@@ -69,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PanelCase{"NothingSelected", -1, false, "数字位数", "数字位数", true}),
     testing_window::CaseName());
 
-TEST_F(HandlersTest, OperationWithoutSelectionShowsAnEmptyDescriptionAndTheDefaultTitle) {
+TEST_F(OptionListTest, OperationWithoutSelectionShowsAnEmptyDescriptionAndTheDefaultTitle) {
   openWindow();
   pickDigits1(30);
   ASSERT_EQ(ui.windowTitle(), kBigNumberTitle);
@@ -90,7 +92,7 @@ struct Digits1Case {
   bool secondFollowsFirst;
 };
 
-class Digits1Test : public HandlersTest, public testing::WithParamInterface<Digits1Case> {};
+class Digits1Test : public WindowFixture, public testing::WithParamInterface<Digits1Case> {};
 
 TEST_P(Digits1Test, SavesKey2AtOnceAndMovesTheSecondListOnlyInAddition) {
   const Digits1Case& c = GetParam();
@@ -128,7 +130,7 @@ struct Digits2Case {
   bool refused;
 };
 
-class Digits2Test : public HandlersTest, public testing::WithParamInterface<Digits2Case> {};
+class Digits2Test : public WindowFixture, public testing::WithParamInterface<Digits2Case> {};
 
 TEST_P(Digits2Test, DivisionCheckRefusesADivisorAsLongAsTheDividend) {
   const Digits2Case& c = GetParam();
@@ -172,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                     false}),
     testing_window::CaseName());
 
-TEST_F(HandlersTest, RefusedDivisorStaysSavedAndIsNotCheckedAgainOnOtherChanges) {
+TEST_F(OptionListTest, RefusedDivisorStaysSavedAndIsNotCheckedAgainOnOtherChanges) {
   openWindow();
   pickOperation(OperationType::Division);
   pickDigits1(5);
@@ -197,7 +199,8 @@ struct DescriptionCase {
   const char* description;
 };
 
-class DescriptionTest : public HandlersTest, public testing::WithParamInterface<DescriptionCase> {};
+class DescriptionTest : public WindowFixture,
+                        public testing::WithParamInterface<DescriptionCase> {};
 
 TEST_P(DescriptionTest, ResetDescribesTheQuestionInTheCaptionBar) {
   const DescriptionCase& c = GetParam();
@@ -230,7 +233,7 @@ struct TitleCase {
   bool bigNumbers;
 };
 
-class TitleTest : public HandlersTest, public testing::WithParamInterface<TitleCase> {};
+class TitleTest : public WindowFixture, public testing::WithParamInterface<TitleCase> {};
 
 TEST_P(TitleTest, TitleTurnsToBigNumbersAbove20Digits) {
   const TitleCase& c = GetParam();
@@ -252,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TitleCase{"OneDigit", OperationType::Division, 1, 1, false}),
     testing_window::CaseName());
 
-TEST_F(HandlersTest, PickingPast20DigitsAndBackSwitchesTheTitle) {
+TEST_F(OptionListTest, PickingPast20DigitsAndBackSwitchesTheTitle) {
   openWindow();
   pickDigits1(21);
   EXPECT_EQ(ui.windowTitle(), kBigNumberTitle);
@@ -260,7 +263,7 @@ TEST_F(HandlersTest, PickingPast20DigitsAndBackSwitchesTheTitle) {
   EXPECT_EQ(ui.windowTitle(), kDefaultTitle);
 }
 
-TEST_F(HandlersTest, MixedDrillKeepsTheHiddenSecondCountAndWithItTheBigTitle) {
+TEST_F(OptionListTest, MixedDrillKeepsTheHiddenSecondCountAndWithItTheBigTitle) {
   openWindow();
   pickDigits1(30);  // Addition: the hidden 组合框4 follows to 30
   pickOperation(OperationType::MixedAddSub);
@@ -270,7 +273,7 @@ TEST_F(HandlersTest, MixedDrillKeepsTheHiddenSecondCountAndWithItTheBigTitle) {
   EXPECT_EQ(ui.windowTitle(), kBigNumberTitle);
 }
 
-TEST_F(HandlersTest, SwitchingFromMultiplicationToAdditionEqualsTheDigitCounts) {
+TEST_F(OptionListTest, SwitchingFromMultiplicationToAdditionEqualsTheDigitCounts) {
   openWindow();
   pickOperation(OperationType::Multiplication);
   pickDigits1(8);
@@ -284,7 +287,7 @@ TEST_F(HandlersTest, SwitchingFromMultiplicationToAdditionEqualsTheDigitCounts) 
 
 // --- The time limit ----------------------------------------------------------------------------
 
-TEST_F(HandlersTest, TimeLimitPickResetsTheProblemAndSavesNothing) {
+TEST_F(OptionListTest, TimeLimitPickResetsTheProblemAndSavesNothing) {
   openWindow();
   fillBoxesAsAfterGeneration();
   const std::string verdict = gbk("正　确　！");

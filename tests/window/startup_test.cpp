@@ -15,11 +15,13 @@
 namespace {
 
 using testing_gbk::gbk;
-using testing_window::HandlersTest;
 using testing_window::kSectionLine;
+using testing_window::WindowFixture;
 using toolkit::Control;
 using toolkit::LogEntry;
 using toolkit::Operation;
+
+class StartUpTest : public WindowFixture {};
 
 std::vector<std::string> numberTexts(int first, int last) {
   std::vector<std::string> texts;
@@ -35,7 +37,7 @@ std::vector<LogEntry> entriesOf(const std::vector<LogEntry>& log, Operation oper
   return found;
 }
 
-TEST_F(HandlersTest, FirstRunWithoutSettingsOpensWithDefaults) {
+TEST_F(StartUpTest, FirstRunWithoutSettingsOpensWithDefaults) {
   openWindow();
 
   EXPECT_EQ(ui.listItems(Control::组合框1), numberTexts(1, 5000));
@@ -61,7 +63,7 @@ TEST_F(HandlersTest, FirstRunWithoutSettingsOpensWithDefaults) {
   EXPECT_FALSE(iniExists());  // start-up only reads
 }
 
-TEST_F(HandlersTest, StartUpRunsItsStepsInTheDefinedOrder) {
+TEST_F(StartUpTest, StartUpRunsItsStepsInTheDefinedOrder) {
   writeIni("5=3\n");
   openWindow();
   const std::vector<LogEntry>& log = ui.log();
@@ -126,7 +128,7 @@ struct StartCase {
   const char* closingKeys;  // admin.ini after closing right away, below its section line
 };
 
-class StartTest : public HandlersTest, public testing::WithParamInterface<StartCase> {};
+class StartTest : public WindowFixture, public testing::WithParamInterface<StartCase> {};
 
 TEST_P(StartTest, RestoresTheListsFromTheSettingsAndWritesThemBackAtClose) {
   const StartCase& c = GetParam();
@@ -179,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(
                               2, "5=15\n1=2\n2=3\n3=0\n4=1\n"}),
     testing_window::CaseName());
 
-TEST_F(HandlersTest, OperationKeyMinusOneOpensWithoutAnOperationAndSavesMinusOne) {
+TEST_F(StartUpTest, OperationKeyMinusOneOpensWithoutAnOperationAndSavesMinusOne) {
   writeIni("5=30\n1=-1\n2=24\n3=2\n4=0\n");
   openWindow();
   EXPECT_EQ(ui.listPosition(Control::组合框2), -1);
@@ -199,7 +201,7 @@ TEST_F(HandlersTest, OperationKeyMinusOneOpensWithoutAnOperationAndSavesMinusOne
   EXPECT_EQ(drill::readSetting("4"), "24");
 }
 
-TEST_F(HandlersTest, HugeMaximumIsCappedAtOneHundredThousandAndWrittenBackCapped) {
+TEST_F(StartUpTest, HugeMaximumIsCappedAtOneHundredThousandAndWrittenBackCapped) {
   writeIni("5=2000000000\n1=0\n2=2000000000\n3=0\n4=0\n");
   openWindow();
   EXPECT_EQ(state.maxDigits, 100000);
@@ -218,7 +220,7 @@ struct CapCase {
   int digitItems;
 };
 
-class MaximumTest : public HandlersTest, public testing::WithParamInterface<CapCase> {};
+class MaximumTest : public WindowFixture, public testing::WithParamInterface<CapCase> {};
 
 TEST_P(MaximumTest, MaximumUpToTheCapIsTakenAsItStands) {
   writeIni(std::string("5=") + GetParam().maximum + "\n");
@@ -236,13 +238,13 @@ INSTANTIATE_TEST_SUITE_P(Maximums, MaximumTest,
 
 // --- Closing ----------------------------------------------------------------------------------
 
-TEST_F(HandlersTest, ClosingAfterAFirstRunWritesTheFiveKeysInOrder) {
+TEST_F(StartUpTest, ClosingAfterAFirstRunWritesTheFiveKeysInOrder) {
   openWindow();
   ui.close();
   EXPECT_EQ(iniContent(), std::string(kSectionLine) + "\n1=0\n2=0\n4=0\n3=0\n5=5000\n");
 }
 
-TEST_F(HandlersTest, ClosingSavesTheChoicesMadeWhileRunning) {
+TEST_F(StartUpTest, ClosingSavesTheChoicesMadeWhileRunning) {
   openWindow();
   ui.pickListItem(Control::组合框3, 20);
   ui.pickListItem(Control::组合框2, 3);
