@@ -26,8 +26,9 @@ struct DivideTrace {
   std::size_t knuthDivisions = 0;
   std::size_t knuthAddBacks = 0;
   std::size_t newtonDivisions = 0;
-  std::size_t barrettSteps = 0;         // quotient pieces computed from the reciprocal
-  std::size_t quotientCorrections = 0;  // unit steps that made a piece's quotient exact
+  std::size_t barrettSteps = 0;           // quotient pieces computed from the reciprocal
+  std::size_t quotientCorrections = 0;    // unit steps that made a piece's quotient exact
+  std::size_t longDivisionFallbacks = 0;  // pieces whose estimate was too far off to correct
 };
 
 /// floor(a / b), normalised. b must have a non-zero limb (a zero b gives 0). The operands need

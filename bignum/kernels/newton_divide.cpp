@@ -28,20 +28,43 @@ void complementInPlace(LimbSpan x) {
   for (++i; i < x.size(); ++i) x[i] = kRadix - 1 - x[i];
 }
 
+// More unit steps than this mean the estimate was far off, which the error bounds exclude; the
+// piece is then finished by long division so that the result stays exact either way.
+constexpr std::size_t kMaxCorrections = 16;
+
+void countFallback(DivideTrace* trace) {
+  if (trace) ++trace->longDivisionFallbacks;
+}
+
+// x += y, growing x as needed.
+void addGrowing(Limbs& x, ConstLimbSpan y) {
+  if (x.size() < y.size() + 1) x.resize(y.size() + 1, 0);
+  addInto(x, y);
+}
+
 // Turns an estimate q of floor(a / b) into the exact quotient by unit steps against the exact
 // remainder a - q b. b is trimmed and non-zero.
 Limbs correctedQuotient(Limbs q, ConstLimbSpan a, ConstLimbSpan b,
                         const DivideThresholds& thresholds, DivideTrace* trace) {
   Limbs product(q.size() + b.size());
   multiplyInto(product, q, b, thresholds.multiply);
-  while (compareLimbs(product, a) > 0) {
+  for (std::size_t steps = 0; compareLimbs(product, a) > 0; ++steps) {
+    if (steps == kMaxCorrections) {
+      countFallback(trace);
+      return knuthDivide(a, b);
+    }
     decrement(q);
     subtractFrom(product, b);
     if (trace) ++trace->quotientCorrections;
   }
   Limbs remainder(a.begin(), a.end());
   subtractFrom(remainder, trimmed(product));
-  while (compareLimbs(remainder, b) >= 0) {
+  for (std::size_t steps = 0; compareLimbs(remainder, b) >= 0; ++steps) {
+    if (steps == kMaxCorrections) {
+      countFallback(trace);
+      addGrowing(q, knuthDivide(remainder, b));
+      break;
+    }
     increment(q);
     subtractFrom(remainder, b);
     if (trace) ++trace->quotientCorrections;
@@ -67,13 +90,27 @@ void barrettStep(LimbSpan window, ConstLimbSpan v, ConstLimbSpan x, LimbSpan quo
 
   Limbs product(q.size() + n);
   multiplyInto(product, q, v, thresholds.multiply);
-  while (compareLimbs(product, window) > 0) {  // only if the reciprocal was too large
+  for (std::size_t steps = 0; compareLimbs(product, window) > 0; ++steps) {
+    if (steps == kMaxCorrections) {  // only a reciprocal that is too large gets here
+      countFallback(trace);
+      q = Limbs{0};
+      std::fill(product.begin(), product.end(), 0u);
+      break;
+    }
     decrement(q);
     subtractFrom(product, v);
     if (trace) ++trace->quotientCorrections;
   }
   subtractFrom(window, trimmed(product));
-  while (compareLimbs(window, v) >= 0) {
+  for (std::size_t steps = 0; compareLimbs(window, v) >= 0; ++steps) {
+    if (steps == kMaxCorrections) {
+      countFallback(trace);
+      Limbs remainder;
+      addGrowing(q, knuthDivide(window, v, &remainder));
+      std::fill(window.begin(), window.end(), 0u);
+      std::copy(remainder.begin(), remainder.end(), window.begin());
+      break;
+    }
     increment(q);
     subtractFrom(window, v);
     if (trace) ++trace->quotientCorrections;

@@ -129,6 +129,7 @@ TEST(NewtonDivide, MatchesGmpWithCorrectionsBounded) {
           if (std::min(la - lb + 1, lb) >= base && lb >= 2 && dividend >= b) {
             EXPECT_GE(trace.newtonDivisions, 1u) << la << " / " << lb;
           }
+          EXPECT_EQ(trace.longDivisionFallbacks, 0u) << la << " / " << lb << ", base " << base;
           // Each quotient piece is within a few units of exact when the reciprocal is right.
           EXPECT_LE(trace.quotientCorrections, 6 * (trace.barrettSteps + trace.newtonDivisions))
               << la << " / " << lb << " limbs, base " << base;
