@@ -341,3 +341,23 @@ TEST_F(Generation, AMissingYieldIsSkipped) {
 }
 
 }  // namespace
+
+namespace {
+
+// Window events run during the yield: a digit list changed there sets the divisor's size, and
+// a generation started there leaves a consistent problem behind.
+TEST_F(Generation, EventsHandledDuringTheYieldAreSeenAfterIt) {
+  DrillState state;
+  state.digitCount1 = 8;
+  state.digitCount2 = 2;
+  drill::generateProblem(state, OperationType::Multiplication, [&state] {
+    state.digitCount2 = 5;
+    drill::generateProblem(state, OperationType::Addition, {});
+  });
+  EXPECT_EQ(text(state.operandB).size(), 5u);
+  const mpz_class product = mpz_class(text(state.operandA)) * mpz_class(text(state.operandB));
+  EXPECT_EQ(text(state.productOrQuotient), product.get_str());
+  EXPECT_EQ(text(state.addends[0]).size(), 8u);
+}
+
+}  // namespace
