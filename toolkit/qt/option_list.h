@@ -27,9 +27,11 @@ class OptionList final : public QComboBox {
   /// From 0; -1 selects nothing; above the last item selects the last item.
   void setPosition(int position);
 
+  /// Opens the list, 140 px tall, with every pending item in it.
+  void showPopup() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
-  void showPopup() override;
 
  private:
   QStringList pending_;
