@@ -4,6 +4,7 @@
 
 #include "bignum/kernels/knuth_divide.h"
 #include "bignum/kernels/newton_divide.h"
+#include "bignum/kernels/recursive_divide.h"
 
 namespace bignum::kernels {
 
@@ -13,8 +14,12 @@ Limbs divideWith(ConstLimbSpan a, ConstLimbSpan b, const DivideThresholds& thres
   b = trimmed(b);
   if (b.empty() || compareLimbs(a, b) < 0) return Limbs{0};
   const std::size_t quotientSize = a.size() - b.size() + 1;
-  if (b.size() >= 2 && std::min(quotientSize, b.size()) >= thresholds.newton) {
+  const std::size_t shorter = std::min(quotientSize, b.size());
+  if (b.size() >= 2 && shorter >= thresholds.newton) {
     return newtonDivide(a, b, thresholds, trace);
+  }
+  if (b.size() >= 2 && shorter >= thresholds.recursive) {
+    return recursiveDivide(a, b, thresholds, trace);
   }
   KnuthDivideTrace knuthTrace;
   Limbs q = knuthDivide(a, b, nullptr, trace ? &knuthTrace : nullptr);

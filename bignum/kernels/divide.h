@@ -13,9 +13,11 @@ namespace bignum::kernels {
 /// Where the methods take over; tests and tuning lower them to reach every method on small
 /// operands.
 struct DivideThresholds {
-  /// Division by a Newton reciprocal once both the divisor and the quotient have at least this
-  /// many limbs; long division below. It is also the size below which the reciprocal itself is
-  /// found by long division.
+  /// Recursive division once both the divisor and the quotient have at least this many limbs;
+  /// long division below (and at the recursion's leaves).
+  std::size_t recursive = kRecursiveDivideThreshold;
+  /// Division by a Newton reciprocal once both have at least this many limbs. The reciprocal's
+  /// own base case, below this size, is a division by the methods above.
   std::size_t newton = kNewtonDivideThreshold;
   MultiplyThresholds multiply;
 };
@@ -25,6 +27,7 @@ struct DivideThresholds {
 struct DivideTrace {
   std::size_t knuthDivisions = 0;
   std::size_t knuthAddBacks = 0;
+  std::size_t recursiveSteps = 0;  // levels of recursive division that split the quotient
   std::size_t newtonDivisions = 0;
   std::size_t barrettSteps = 0;           // quotient pieces computed from the reciprocal
   std::size_t quotientCorrections = 0;    // unit steps that made a piece's quotient exact

@@ -120,15 +120,19 @@ void barrettStep(LimbSpan window, ConstLimbSpan v, ConstLimbSpan x, LimbSpan quo
   std::copy(exact.begin(), exact.end(), quotient.begin());
 }
 
+// ceil(R^2n / v) - 1 = floor((R^2n - 1) / v), n = v.size(), by a division that does not use
+// the reciprocal.
+Limbs exactReciprocal(ConstLimbSpan v, DivideThresholds thresholds) {
+  thresholds.newton = ~std::size_t{0};
+  const Limbs allNines(2 * v.size(), kRadix - 1);
+  return divideWith(allNines, v, thresholds);
+}
+
 }  // namespace
 
 Limbs approximateReciprocal(ConstLimbSpan v, const DivideThresholds& thresholds) {
   const std::size_t n = v.size();
-  if (n <= std::max<std::size_t>(thresholds.newton, 2)) {
-    // ceil(R^2n / v) - 1 = floor((R^2n - 1) / v).
-    const Limbs allNines(2 * n, kRadix - 1);
-    return knuthDivide(allNines, v);
-  }
+  if (n <= 2 || n < thresholds.newton) return exactReciprocal(v, thresholds);
   // Lift the reciprocal xh of the top h limbs to n limbs with one Newton step.
   const std::size_t low = (n - 1) / 2;
   const std::size_t h = n - low;
@@ -140,7 +144,10 @@ Limbs approximateReciprocal(ConstLimbSpan v, const DivideThresholds& thresholds)
     return std::any_of(t.begin() + static_cast<std::ptrdiff_t>(n + h), t.end(),
                        [](std::uint32_t limb) { return limb != 0; });
   };
-  while (reachesTop()) {  // t >= R^(n+h): xh was too large for the longer v
+  // t >= R^(n+h): xh was too large for the longer v. That happens at most twice; more would
+  // mean a faulty product, and the exact reciprocal by division keeps the result right.
+  for (int rounds = 0; reachesTop(); ++rounds) {
+    if (rounds == 4) return exactReciprocal(v, thresholds);
     decrement(xh);
     subtractFrom(t, v);
   }

@@ -9,7 +9,7 @@ namespace bignum::kernels {
 /// The approximate reciprocal of v (n = v.size() >= 1 limbs, top limb at least R / 2): X with
 /// v X < R^(2n) <= v (X + 2), so R^n <= X < 2 R^n (algorithm 3.5 "ApproximateReciprocal" of
 /// Brent and Zimmermann, Modern Computer Arithmetic). Below thresholds.newton limbs it is
-/// found by long division.
+/// found by division.
 Limbs approximateReciprocal(ConstLimbSpan v, const DivideThresholds& thresholds);
 
 /// floor(a / b) for trimmed a >= b with b.size() >= 2, normalised. Every quotient piece is

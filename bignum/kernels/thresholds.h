@@ -12,8 +12,11 @@ inline constexpr std::size_t kKaratsubaThreshold = 40;
 /// Multiplication: the shorter operand's size from which the number-theoretic transform beats
 /// Karatsuba.
 inline constexpr std::size_t kNttThreshold = 600;
+/// Division: the smaller of divisor size and quotient size from which recursive division beats
+/// long division.
+inline constexpr std::size_t kRecursiveDivideThreshold = 40;
 /// Division: the smaller of divisor size and quotient size from which division by a Newton
-/// reciprocal beats long division.
-inline constexpr std::size_t kNewtonDivideThreshold = 150;
+/// reciprocal beats recursive division.
+inline constexpr std::size_t kNewtonDivideThreshold = 1000;
 
 }  // namespace bignum::kernels

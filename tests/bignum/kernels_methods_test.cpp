@@ -78,6 +78,7 @@ TEST(ApproximateReciprocal, BoundsHold) {
   std::mt19937_64 rng(seed);
   for (std::size_t base : {2, 3, 8}) {
     DivideThresholds thresholds;
+    thresholds.recursive = 3;
     thresholds.newton = base;
     thresholds.multiply = {4, 40};
     for (std::size_t n : {1, 2, 3, 4, 5, 6, 7, 9, 16, 17, 33, 100, 257}) {
@@ -96,47 +97,74 @@ TEST(ApproximateReciprocal, BoundsHold) {
   }
 }
 
-struct DivideSizes {
-  std::size_t dividend;
-  std::size_t divisor;
+struct DivideMethod {
+  const char* name;
+  DivideThresholds thresholds;
 };
 
-TEST(NewtonDivide, MatchesGmpWithCorrectionsBounded) {
+DivideThresholds divideThresholds(std::size_t recursive, std::size_t newton) {
+  DivideThresholds t;
+  t.recursive = recursive;
+  t.newton = newton;
+  t.multiply = {4, 30};
+  return t;
+}
+
+const DivideMethod kDivideMethods[] = {
+    {"LongDivision", divideThresholds(kNever, kNever)},
+    {"RecursiveDownTo2", divideThresholds(2, kNever)},
+    {"RecursiveDownTo5", divideThresholds(5, kNever)},
+    {"NewtonDownTo2", divideThresholds(kNever, 2)},
+    {"NewtonDownTo3", divideThresholds(kNever, 3)},
+    {"NewtonOverRecursive", divideThresholds(3, 8)},
+};
+
+class DivideMethodTest : public testing::TestWithParam<DivideMethod> {};
+
+TEST_P(DivideMethodTest, MatchesGmpWithFewCorrections) {
+  const DivideThresholds& thresholds = GetParam().thresholds;
   const std::uint64_t seed = kernels_test::testSeed();
   SCOPED_TRACE("TALLYVANE_TEST_SEED=" + std::to_string(seed));
   std::mt19937_64 rng(seed);
-  const std::vector<DivideSizes> sizes = {
-      {4, 2},    {5, 3},    {8, 4},     {9, 4},     {12, 5},    {20, 10},  {21, 10},
-      {40, 13},  {64, 32},  {65, 32},   {100, 3},   {100, 50},  {100, 97}, {101, 50},
-      {300, 17}, {300, 99}, {300, 150}, {300, 290}, {600, 300}, {900, 200}};
-  for (std::size_t base : {2, 3, 6}) {
-    DivideThresholds thresholds;
-    thresholds.newton = base;
-    thresholds.multiply = {4, 30};
-    for (const auto& [la, lb] : sizes) {
-      for (Shape shape : {Shape::kUniform, Shape::kAllNines, Shape::kTopHeavy}) {
-        const mpz_class b = toMpz(kernels_test::randomLimbs(rng, lb, shape));
-        const mpz_class a = toMpz(kernels_test::randomLimbs(rng, la, shape));
-        const mpz_class exact = a / b * b;
-        for (const mpz_class& dividend :
-             {a, exact, mpz_class(exact - 1), mpz_class(exact + b - 1)}) {
-          DivideTrace trace;
-          const Limbs q =
-              bignum::kernels::divideWith(fromMpz(dividend), fromMpz(b), thresholds, &trace);
-          ASSERT_EQ(q, fromMpz(dividend / b))
-              << la << " / " << lb << " limbs, base " << base << "\na = " << dividend.get_str()
-              << "\nb = " << b.get_str();
-          if (std::min(la - lb + 1, lb) >= base && lb >= 2 && dividend >= b) {
-            EXPECT_GE(trace.newtonDivisions, 1u) << la << " / " << lb;
-          }
-          EXPECT_EQ(trace.longDivisionFallbacks, 0u) << la << " / " << lb << ", base " << base;
-          // Each quotient piece is within a few units of exact when the reciprocal is right.
-          EXPECT_LE(trace.quotientCorrections, 6 * (trace.barrettSteps + trace.newtonDivisions))
-              << la << " / " << lb << " limbs, base " << base;
+  struct Sizes {
+    std::size_t dividend, divisor;
+  };
+  const std::vector<Sizes> sizes = {{4, 2},    {5, 3},     {8, 4},     {9, 4},     {12, 5},
+                                    {20, 10},  {21, 10},   {40, 13},   {64, 32},   {65, 32},
+                                    {100, 3},  {100, 50},  {100, 97},  {101, 50},  {300, 17},
+                                    {300, 99}, {300, 150}, {300, 290}, {600, 300}, {900, 200}};
+  for (const auto& [la, lb] : sizes) {
+    for (Shape shape : {Shape::kUniform, Shape::kAllNines, Shape::kTopHeavy}) {
+      const mpz_class b = toMpz(kernels_test::randomLimbs(rng, lb, shape));
+      const mpz_class a = toMpz(kernels_test::randomLimbs(rng, la, shape));
+      const mpz_class exact = a / b * b;
+      for (const mpz_class& dividend : {a, exact, mpz_class(exact - 1), mpz_class(exact + b - 1)}) {
+        DivideTrace trace;
+        const Limbs q =
+            bignum::kernels::divideWith(fromMpz(dividend), fromMpz(b), thresholds, &trace);
+        ASSERT_EQ(q, fromMpz(dividend / b))
+            << la << " / " << lb << " limbs\na = " << dividend.get_str() << "\nb = " << b.get_str();
+        const std::size_t shorter = std::min(la - lb + 1, lb);
+        if (dividend >= b && lb >= 2 && shorter >= thresholds.newton) {
+          EXPECT_GE(trace.newtonDivisions, 1u) << la << " / " << lb;
+        } else if (dividend >= b && lb >= 2 &&
+                   shorter >= std::max<std::size_t>(thresholds.recursive, 4)) {
+          EXPECT_GE(trace.recursiveSteps, 1u) << la << " / " << lb;
         }
+        EXPECT_EQ(trace.longDivisionFallbacks, 0u) << la << " / " << lb;
+        // A piece's estimate is within a few units of exact: two per recursive step, about
+        // five per reciprocal step.
+        EXPECT_LE(trace.quotientCorrections,
+                  4 * trace.recursiveSteps + 6 * (trace.barrettSteps + trace.newtonDivisions))
+            << la << " / " << lb << " limbs";
       }
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Methods, DivideMethodTest, testing::ValuesIn(kDivideMethods),
+                         [](const testing::TestParamInfo<DivideMethod>& param) {
+                           return std::string(param.param.name);
+                         });
 
 }  // namespace
