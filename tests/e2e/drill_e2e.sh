@@ -76,8 +76,9 @@ start_program() {
 }
 
 stop_program() {
-  xdotool key --window "$window" Escape
-  for _ in $(seq 100); do
+  # The window may be gone before the key's release reaches it; that is no failure.
+  xdotool key --window "$window" Escape 2>/dev/null || true
+  for _ in $(seq 300); do
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.05
   done
