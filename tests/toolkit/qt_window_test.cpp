@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
@@ -212,22 +213,53 @@ int countPixels(const QImage& image, QColor colour) {
   return count;
 }
 
-TEST_F(QtWindowTest, OverlayDrawsOnlyItsTextOverTheQuestionBox) {
+// What the window shows on the screen at this moment: the platform's copy of the window,
+// without running the event loop first.
+QImage onScreen(QWidget* window, const QRect& area) {
+  return window->screen()
+      ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
+      .toImage();
+}
+
+TEST_F(QtWindowTest, OverlayShowsEachChangeAtOnceOverTheQuestionBox) {
   open();
+  QTest::qWait(50);
   const QRect area = widget(Control::透明标签1)->geometry();
   const QColor blue(0, 0, 255), green(0, 255, 0);
-  const QImage empty = ui->window()->grab(area).toImage();
-  EXPECT_EQ(countPixels(empty, blue), area.width() * area.height());
+  EXPECT_EQ(countPixels(onScreen(ui->window(), area), blue), area.width() * area.height());
 
   ui->setText(Control::透明标签1, "3");
-  const QImage digit = ui->window()->grab(area).toImage();
+  const QImage digit = onScreen(ui->window(), area);
   const int greenPixels = countPixels(digit, green);
   EXPECT_GT(greenPixels, 100);
   EXPECT_EQ(QColor(digit.pixel(0, 0)), blue);
   EXPECT_EQ(QColor(digit.pixel(area.width() - 1, area.height() - 1)), blue);
 
+  // 系统出题完毕: six wide characters replace the digit.
+  ui->setText(Control::透明标签1, "\xCF\xB5\xCD\xB3\xB3\xF6\xCC\xE2\xCD\xEA\xB1\xCF");
+  EXPECT_GT(countPixels(onScreen(ui->window(), area), green), 3 * greenPixels);
+
+  ui->setText(Control::透明标签1, "");
+  EXPECT_EQ(countPixels(onScreen(ui->window(), area), green), 0);
+  ui->setText(Control::透明标签1, "2");
+  EXPECT_GT(countPixels(onScreen(ui->window(), area), green), 100);
   ui->setVisible(Control::透明标签1, false);
-  EXPECT_EQ(countPixels(ui->window()->grab(area).toImage(), green), 0);
+  EXPECT_EQ(countPixels(onScreen(ui->window(), area), green), 0);
+}
+
+TEST_F(QtWindowTest, RepaintNowPutsAnEditBoxsNewTextOnTheScreen) {
+  open();
+  QTest::qWait(50);
+  const QRect firstLine(2, 41, 400, 40);  // the question box's first line, in the window
+  const QColor white(255, 255, 255);
+  ui->setText(Control::编辑框3, "        12345");
+  EXPECT_EQ(countPixels(onScreen(ui->window(), firstLine), white), 0);  // not painted yet
+  ui->repaintNow(Control::编辑框3);
+  const int digits = countPixels(onScreen(ui->window(), firstLine), white);
+  EXPECT_GT(digits, 50);
+  ui->setText(Control::编辑框3, "");
+  ui->repaintNow(Control::编辑框3);
+  EXPECT_EQ(countPixels(onScreen(ui->window(), firstLine), white), 0);
 }
 
 TEST_F(QtWindowTest, OverlayLetsTheMouseThrough) {

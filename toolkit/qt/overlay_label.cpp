@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QPainter>
 
+#include "toolkit/qt/paint_now.h"
+
 namespace toolkit::qtwidgets {
 
 OverlayLabel::OverlayLabel(QWidget* parent) : QWidget(parent) {
@@ -27,12 +29,14 @@ void OverlayLabel::setVisible(bool visible) {
 }
 
 void OverlayLabel::repaintArea() {
-  // Repainting the parent's region paints every control there in stacking order, so the
-  // controls behind the overlay are drawn first and the caption last (or not at all when
-  // the overlay is hidden).
-  if (QWidget* parent = parentWidget(); parent != nullptr && parent->isVisible()) {
-    parent->repaint(geometry());
+  // The overlay is not opaque: painting its area paints the controls behind it first, in
+  // stacking order, then the caption (or nothing of it once the overlay is hidden).
+  if (isVisible()) {
+    update();
+  } else if (QWidget* parent = parentWidget()) {
+    parent->update(geometry());
   }
+  paintPendingNow(this);
 }
 
 void OverlayLabel::paintEvent(QPaintEvent*) {

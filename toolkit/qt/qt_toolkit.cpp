@@ -20,6 +20,7 @@
 #include "toolkit/qt/main_window.h"
 #include "toolkit/qt/option_list.h"
 #include "toolkit/qt/overlay_label.h"
+#include "toolkit/qt/paint_now.h"
 #include "toolkit/qt/spin_arrows.h"
 #include "toolkit/qt/text_box.h"
 #include "toolkit/qt/window_icon.h"
@@ -481,7 +482,7 @@ void QtToolkit::repaintNow(Control c) {
     static_cast<OverlayLabel*>(entry(c).widget)->repaintArea();
     return;
   }
-  entry(c).widget->repaint();
+  paintNow(entry(c).widget);
 }
 
 void QtToolkit::setFocus(Control c) {
