@@ -22,7 +22,8 @@
 /// - a zero may carry the sign 1 (it renders "-0").
 ///
 /// Nothing throws out of this class: an invalid text or value gives false and the number 0, and
-/// an arithmetic operation that runs out of storage gives an empty optional.
+/// an arithmetic operation that runs out of storage gives an empty optional (toText then gives
+/// the empty text).
 class UnlNum {
  public:
   UnlNum();  // make: the number 0
@@ -65,7 +66,7 @@ class UnlNum {
   static LimbVector scaledLimbs(const UnlNum& x);
 
   /// The number scaled * 10^(-9 * fracLimbCount) with exactly fracLimbCount fraction limbs and a
-  /// normal integer part; scaled must be normalised.
+  /// normal integer part (scaled may be empty or carry top zero limbs).
   static UnlNum fromScaledLimbs(int sign, const LimbVector& scaled, std::size_t fracLimbCount);
 
   // Moves leave the source empty: a moved-from number may only be assigned to or destroyed.

@@ -32,7 +32,11 @@ UnlNum UnlNum::fromScaledLimbs(int sign, const LimbVector& scaled, std::size_t f
   LimbVector integer;
   if (scaled.size() > fracLimbCount) {
     integer.assign(scaled.begin() + static_cast<std::ptrdiff_t>(fracLimbCount), scaled.end());
-  } else {
+  }
+  while (!integer.empty() && integer.back() == 0) {
+    integer.pop_back();
+  }
+  if (integer.empty()) {
     integer.push_back(0);
   }
   return UnlNum(sign, std::move(integer), std::move(frac));
