@@ -43,9 +43,11 @@ failures=0
 # The section name 系统配置 in GBK.
 section=$'\xCF\xB5\xCD\xB3\xC5\xE4\xD6\xC3'
 
-# run_case <name> <admin.ini content or "-" for none> <expected admin.ini content>
+# run_case <name> <admin.ini content or "-" for none> <expected admin.ini content> [during]
+# With "during", Esc is pressed while a presentation runs: the window must stay until the
+# presentation has ended, and close then.
 run_case() {
-  local name=$1 given=$2 expected=$3
+  local name=$1 given=$2 expected=$3 during=${4:-}
   local dir="$work/$name"
   mkdir -p "$dir"
   cp "$program" "$dir/tallyvane"
@@ -75,9 +77,26 @@ run_case() {
 
   sleep 0.3  # the window takes input once its loop runs
   xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key Escape
+  if [ "$during" = "during" ]; then
+    local X Y WIDTH HEIGHT SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    xdotool mousemove $((X + 361)) $((Y + 639)) click 1  # 按钮1, generate
+    sleep 0.3
+    xdotool mousemove $((X + 442)) $((Y + 639)) click 1  # 按钮2, start
+    sleep 0.3
+    xdotool key Escape
+    sleep 2  # the countdown alone lasts 3.5 s
+    if ! kill -0 "$program_pid" 2>/dev/null; then
+      echo "FAIL [$name]: the window closed while the presentation ran"
+      failures=$((failures + 1))
+      program_pid=""
+      return
+    fi
+  else
+    xdotool key Escape
+  fi
   local status=0
-  for _ in $(seq 200); do
+  for _ in $(seq 400); do
     kill -0 "$program_pid" 2>/dev/null || break
     sleep 0.05
   done
@@ -121,6 +140,9 @@ run_case division-restored \
 run_case addition-follows-first-list \
   "[$section]"$'\n1=0\n2=6\n4=2\n3=0\n5=5000\n' \
   "[$section]"$'\n1=0\n2=6\n4=6\n3=0\n5=5000\n'
+
+# Esc during a presentation (1-digit addition, 4 s) closes the window only after it.
+run_case esc-during-presentation - "[$section]"$'\n1=0\n2=0\n4=0\n3=0\n5=5000\n' during
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures failure(s)"
