@@ -30,11 +30,11 @@ section=$'\xCF\xB5\xCD\xB3\xC5\xE4\xD6\xC3'  # 系统配置
 time_once() {
   local dir=$1 start end pid window=""
   start=$(date +%s%N)
-  "$dir/tallyvane" >/dev/null 2>&1 &
+  "$dir/tallyvane" >/dev/null 2>"$dir/stderr.log" &
   pid=$!
   while [ -z "$window" ]; do
     window=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1 || true)
-    kill -0 "$pid" 2>/dev/null || { echo "the program ended early" >&2; return 1; }
+    kill -0 "$pid" 2>/dev/null || { echo "the program ended early:" >&2; cat "$dir/stderr.log" >&2; wait "$pid"; echo "status $?" >&2; return 1; }
   done
   end=$(date +%s%N)
   kill "$pid"  # not Esc: the settings file of the run stays as it was
