@@ -6,6 +6,8 @@ namespace bignum::kernels {
 
 namespace {
 
+constexpr std::int64_t kBias = std::int64_t{kRadix} * kRadix;
+
 Limbs divideBySingleLimb(ConstLimbSpan a, std::uint32_t d, Limbs* remainder) {
   Limbs q(a.size());
   std::uint32_t rem = divideBySmall(q, a, d);
@@ -58,17 +60,18 @@ Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivid
       if (rhat >= kRadix) break;
     }
 
-    // D4: multiply and subtract, u[j .. j+n] -= qhat * v.
-    std::uint64_t carry = 0;
-    std::int64_t borrow = 0;
+    // D4: multiply and subtract, u[j .. j+n] -= qhat * v, with one signed carry that holds
+    // both the product's carry and the borrow. Each step's value lies in (-R^2, R), so the
+    // bias R^2 makes it non-negative for one unsigned division by R.
+    std::int64_t carry = 0;
     for (std::size_t i = 0; i < n; ++i) {
-      const std::uint64_t p = qhat * v[i] + carry;
-      carry = p / kRadix;
-      std::int64_t t = std::int64_t{u[i + j]} - static_cast<std::int64_t>(p % kRadix) - borrow;
-      borrow = t < 0 ? 1 : 0;
-      u[i + j] = static_cast<std::uint32_t>(t + borrow * std::int64_t{kRadix});
+      const auto t = static_cast<std::uint64_t>(std::int64_t{u[i + j]} + carry -
+                                                static_cast<std::int64_t>(qhat * v[i]) + kBias);
+      const std::uint64_t high = t / kRadix;
+      u[i + j] = static_cast<std::uint32_t>(t - high * kRadix);
+      carry = static_cast<std::int64_t>(high) - std::int64_t{kRadix};
     }
-    const std::int64_t t = std::int64_t{u[j + n]} - static_cast<std::int64_t>(carry) - borrow;
+    const std::int64_t t = std::int64_t{u[j + n]} + carry;
 
     // D5: test the remainder.
     if (t < 0) {

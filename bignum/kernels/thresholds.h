@@ -17,6 +17,6 @@ inline constexpr std::size_t kNttThreshold = 600;
 inline constexpr std::size_t kRecursiveDivideThreshold = 40;
 /// Division: the smaller of divisor size and quotient size from which division by a Newton
 /// reciprocal beats recursive division.
-inline constexpr std::size_t kNewtonDivideThreshold = 1000;
+inline constexpr std::size_t kNewtonDivideThreshold = 16384;
 
 }  // namespace bignum::kernels
