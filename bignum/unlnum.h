@@ -22,8 +22,8 @@
 /// - a zero may carry the sign 1 (it renders "-0").
 ///
 /// Nothing throws out of this class: an invalid text or value gives false and the number 0, and
-/// an arithmetic operation that runs out of storage gives an empty optional (toText then gives
-/// the empty text).
+/// an arithmetic operation that runs out of storage gives an empty optional (and toText the
+/// empty text).
 class UnlNum {
  public:
   UnlNum();  // make: the number 0
