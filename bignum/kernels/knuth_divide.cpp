@@ -1,12 +1,11 @@
 #include "bignum/kernels/knuth_divide.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace bignum::kernels {
 
 namespace {
-
-constexpr std::int64_t kBias = std::int64_t{kRadix} * kRadix;
 
 Limbs divideBySingleLimb(ConstLimbSpan a, std::uint32_t d, Limbs* remainder) {
   Limbs q(a.size());
@@ -36,11 +35,16 @@ Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivid
   // D1: normalise. Scaling both operands by d = floor(R / (v[n-1] + 1)) leaves the quotient
   // unchanged and makes the divisor's top limb at least R / 2, which keeps the estimate of D3
   // at most two above the true digit.
+  // Divisors inside recursive division are normalised already (d = 1).
   const std::uint32_t d = kRadix / (b[n - 1] + 1);
-  Limbs v(n);
-  multiplyBySmall(v, b, d);
+  Limbs v(b.begin(), b.end());
   Limbs u(a.size() + 1);
-  u[a.size()] = multiplyBySmall(LimbSpan(u).first(a.size()), a, d);
+  if (d == 1) {
+    std::copy(a.begin(), a.end(), u.begin());
+  } else {
+    multiplyBySmall(v, b, d);
+    u[a.size()] = multiplyBySmall(LimbSpan(u).first(a.size()), a, d);
+  }
 
   Limbs q(m + 1);
   const std::uint64_t vTop = v[n - 1];
@@ -60,18 +64,26 @@ Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivid
       if (rhat >= kRadix) break;
     }
 
-    // D4: multiply and subtract, u[j .. j+n] -= qhat * v, with one signed carry that holds
-    // both the product's carry and the borrow. Each step's value lies in (-R^2, R), so the
-    // bias R^2 makes it non-negative for one unsigned division by R.
-    std::int64_t carry = 0;
+    // D4: multiply and subtract, u[j .. j+n] -= qhat * v. Each product is split into its two
+    // limbs on its own, so the chain from one limb to the next is only the short borrow (0, 1
+    // or 2): u - low - previous high - borrow lies in (-2R - 1, R).
+    std::uint64_t previousHigh = 0;
+    std::uint64_t borrow = 0;
     for (std::size_t i = 0; i < n; ++i) {
-      const auto t = static_cast<std::uint64_t>(std::int64_t{u[i + j]} + carry -
-                                                static_cast<std::int64_t>(qhat * v[i]) + kBias);
-      const std::uint64_t high = t / kRadix;
-      u[i + j] = static_cast<std::uint32_t>(t - high * kRadix);
-      carry = static_cast<std::int64_t>(high) - std::int64_t{kRadix};
+      const std::uint64_t p = qhat * v[i];
+      const std::uint64_t high = p / kRadix;
+      const std::uint64_t low = p - high * kRadix;
+      // Biased by 2R to stay unsigned: t in [0, 3R).
+      const std::uint64_t t =
+          std::uint64_t{u[i + j]} + 2 * std::uint64_t{kRadix} - low - previousHigh - borrow;
+      const std::uint64_t kept =
+          (t >= kRadix ? 1u : 0u) + (t >= 2 * std::uint64_t{kRadix} ? 1u : 0u);
+      u[i + j] = static_cast<std::uint32_t>(t - kept * kRadix);
+      borrow = 2 - kept;
+      previousHigh = high;
     }
-    const std::int64_t t = std::int64_t{u[j + n]} + carry;
+    const std::int64_t t = std::int64_t{u[j + n]} - static_cast<std::int64_t>(previousHigh) -
+                           static_cast<std::int64_t>(borrow);
 
     // D5: test the remainder.
     if (t < 0) {
@@ -90,8 +102,8 @@ Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivid
 
   // D8: unnormalise the remainder.
   if (remainder) {
-    remainder->assign(n, 0);
-    divideBySmall(*remainder, LimbSpan(u).first(n), d);
+    remainder->assign(u.begin(), u.begin() + static_cast<std::ptrdiff_t>(n));
+    if (d != 1) divideBySmall(*remainder, *remainder, d);
     normalise(*remainder);
   }
   normalise(q);

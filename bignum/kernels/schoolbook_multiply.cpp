@@ -4,69 +4,161 @@
 #include <array>
 #include <vector>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 namespace bignum::kernels {
 
 namespace {
 
-// A column accumulator that is normalised to limbs below the radix holds at most
-// (R - 1) + kRowsPerCarry * (R - 1)^2 < 2^64 after kRowsPerCarry more rows, R = 10^9.
+// After a split pass (below) a column is below kSplitBound; kRowsPerCarry more rows add at most
+// kRowsPerCarry * (R - 1)^2 and a carry of the final pass less than 2^64 / R, R = 10^9.
 constexpr std::size_t kRowsPerCarry = 18;
+constexpr std::uint64_t kSplitBound = kRadix + ~std::uint64_t{0} / kRadix;
 static_assert(kRowsPerCarry * std::uint64_t{kRadix - 1} * (kRadix - 1) <=
-                  ~std::uint64_t{0} - (kRadix - 1),
-              "an accumulator column must not overflow between two carry passes");
+                  ~std::uint64_t{0} - 2 * kSplitBound,
+              "an accumulator column must not overflow between two passes");
 
 // Small products (the leaves of Karatsuba) use a buffer on the stack.
 constexpr std::size_t kStackColumns = 512;
 
-// Normalises the columns from `from` on to limbs below R. Columns past `touched` have only
-// received carries before, so they are below R already and the carry stops at the first one
-// that does not overflow.
-void carryPass(std::span<std::uint64_t> acc, std::size_t from, std::size_t touched) {
-  std::uint64_t carry = 0;
-  std::size_t k = from;
-  for (; k < touched; ++k) {
-    const std::uint64_t t = acc[k] + carry;  // carry < 2^64 / R, so no overflow
-    acc[k] = t % kRadix;
-    carry = t / kRadix;
+// Bounds the columns [from, touched) again without a carry chain, so that the loop has no
+// dependence from one column to the next: each column keeps its remainder mod R and gains the
+// quotient of the column below it (read before that one changes, hence the downward loop); the
+// top column's quotient goes to column `touched`. Every column ends below kSplitBound, which
+// leaves room for kRowsPerCarry more rows. Columns below `from` see no more rows.
+void splitPass(std::span<std::uint64_t> acc, std::size_t from, std::size_t touched) {
+  acc[touched] += acc[touched - 1] / kRadix;
+  for (std::size_t k = touched - 1; k > from; --k) {
+    acc[k] = acc[k] % kRadix + acc[k - 1] / kRadix;
   }
-  for (; carry != 0 && k < acc.size(); ++k) {
-    const std::uint64_t t = acc[k] + carry;
-    acc[k] = t % kRadix;
+  acc[from] %= kRadix;
+}
+
+// Normalises every column to a limb below R, carrying upward.
+void carryPass(std::span<std::uint64_t> acc) {
+  std::uint64_t carry = 0;
+  for (auto& column : acc) {
+    const std::uint64_t t = column + carry;  // carry < 2^64 / R, so no overflow
+    column = t % kRadix;
     carry = t / kRadix;
   }
 }
 
-// The row loop is a plain multiply-add over 64-bit columns, which the compiler vectorises; the
-// clones let it use the widest vector unit of the running processor.
-[[gnu::target_clones("avx512f", "avx2", "default")]] void multiplyWithAccumulator(
-    LimbSpan r, ConstLimbSpan a, ConstLimbSpan b, std::span<std::uint64_t> acc) {
+// column[j] += a[j] * bi for every j: the inner loop of the product. Compilers do not see that
+// both factors are 32-bit and emulate a 64-bit multiply per lane, so on x86-64 the widening
+// multiply is spelled out for AVX-512 and AVX2, chosen once by what the processor supports.
+using RowFunction = void (*)(std::uint64_t* column, const std::uint32_t* a, std::size_t n,
+                             std::uint32_t bi);
+
+void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, std::uint32_t bi) {
+  for (std::size_t j = 0; j < n; ++j) column[j] += std::uint64_t{a[j]} * bi;
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+[[gnu::target("avx512f")]] void addRowAvx512(std::uint64_t* column, const std::uint32_t* a,
+                                             std::size_t n, std::uint32_t bi) {
+  const __m512i factor = _mm512_set1_epi64(static_cast<long long>(bi));
+  std::size_t j = 0;
+  // The zero-masked forms avoid GCC 12's false uninitialised warning about the plain ones.
+  for (; j + 8 <= n; j += 8) {
+    const __m512i limbs = _mm512_maskz_cvtepu32_epi64(
+        0xFF, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(a + j)));
+    const __m512i sum = _mm512_add_epi64(_mm512_loadu_si512(column + j),
+                                         _mm512_maskz_mul_epu32(0xFF, limbs, factor));
+    _mm512_storeu_si512(column + j, sum);
+  }
+  addRowPlain(column + j, a + j, n - j, bi);
+}
+
+[[gnu::target("avx2")]] void addRowAvx2(std::uint64_t* column, const std::uint32_t* a,
+                                        std::size_t n, std::uint32_t bi) {
+  const __m256i factor = _mm256_set1_epi64x(static_cast<long long>(bi));
+  std::size_t j = 0;
+  for (; j + 4 <= n; j += 4) {
+    const __m256i limbs =
+        _mm256_cvtepu32_epi64(_mm_loadu_si128(reinterpret_cast<const __m128i*>(a + j)));
+    const __m256i* target = reinterpret_cast<const __m256i*>(column + j);
+    const __m256i sum =
+        _mm256_add_epi64(_mm256_loadu_si256(target), _mm256_mul_epu32(limbs, factor));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(column + j), sum);
+  }
+  addRowPlain(column + j, a + j, n - j, bi);
+}
+
+bool supports(RowKernel kernel) {
+  __builtin_cpu_init();
+  switch (kernel) {
+    case RowKernel::kAvx512:
+      return __builtin_cpu_supports("avx512f");
+    case RowKernel::kAvx2:
+      return __builtin_cpu_supports("avx2");
+    default:
+      return true;
+  }
+}
+
+RowFunction rowFunction(RowKernel kernel) {
+  switch (kernel) {
+    case RowKernel::kAvx512:
+      return addRowAvx512;
+    case RowKernel::kAvx2:
+      return addRowAvx2;
+    default:
+      return addRowPlain;
+  }
+}
+#else
+bool supports(RowKernel kernel) {
+  return kernel == RowKernel::kBest || kernel == RowKernel::kPortable;
+}
+
+RowFunction rowFunction(RowKernel) {
+  return addRowPlain;
+}
+#endif
+
+RowKernel bestRowKernel() {
+  for (RowKernel kernel : {RowKernel::kAvx512, RowKernel::kAvx2}) {
+    if (supports(kernel)) return kernel;
+  }
+  return RowKernel::kPortable;
+}
+
+void multiplyWithAccumulator(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b,
+                             std::span<std::uint64_t> acc, RowFunction addRow) {
   std::fill(acc.begin(), acc.end(), 0u);
   std::size_t rowsSinceCarry = 0;
-  std::size_t firstPendingRow = 0;  // columns below it are normalised and no longer change
+  std::size_t firstPendingRow = 0;  // columns below it no longer change until the last pass
   for (std::size_t i = 0; i < b.size(); ++i) {
-    const std::uint64_t bi = b[i];
-    std::uint64_t* column = acc.data() + i;
-    for (std::size_t j = 0; j < a.size(); ++j) column[j] += a[j] * bi;
+    addRow(acc.data() + i, a.data(), a.size(), b[i]);
     if (++rowsSinceCarry == kRowsPerCarry) {
-      carryPass(acc, firstPendingRow, i + a.size());
+      splitPass(acc, firstPendingRow, i + a.size());
       rowsSinceCarry = 0;
       firstPendingRow = i + 1;
     }
   }
-  carryPass(acc, firstPendingRow, acc.size());
+  carryPass(acc);
   for (std::size_t k = 0; k < r.size(); ++k) r[k] = static_cast<std::uint32_t>(acc[k]);
 }
 
 }  // namespace
 
-void schoolbookMultiply(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b) {
+bool rowKernelAvailable(RowKernel kernel) {
+  return supports(kernel);
+}
+
+void schoolbookMultiply(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b, RowKernel kernel) {
+  static const RowFunction bestRow = rowFunction(bestRowKernel());
+  const RowFunction addRow = kernel == RowKernel::kBest ? bestRow : rowFunction(kernel);
   if (a.size() < b.size()) std::swap(a, b);  // the long operand runs in the inner loop
   if (r.size() <= kStackColumns) {
     std::array<std::uint64_t, kStackColumns> acc;
-    multiplyWithAccumulator(r, a, b, std::span(acc).first(r.size()));
+    multiplyWithAccumulator(r, a, b, std::span(acc).first(r.size()), addRow);
   } else {
     std::vector<std::uint64_t> acc(r.size());
-    multiplyWithAccumulator(r, a, b, acc);
+    multiplyWithAccumulator(r, a, b, acc, addRow);
   }
 }
 

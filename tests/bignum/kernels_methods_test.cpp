@@ -9,6 +9,7 @@
 #include "bignum/kernels/divide.h"
 #include "bignum/kernels/multiply.h"
 #include "bignum/kernels/newton_divide.h"
+#include "bignum/kernels/schoolbook_multiply.h"
 #include "kernels_oracle.h"
 
 namespace {
@@ -60,6 +61,34 @@ INSTANTIATE_TEST_SUITE_P(Methods, MultiplyMethodTest, testing::ValuesIn(kMultipl
                          [](const testing::TestParamInfo<MultiplyMethod>& param) {
                            return std::string(param.param.name);
                          });
+
+TEST(SchoolbookMultiply, EveryRowKernelMatchesGmp) {
+  // Sizes around the vector widths (4 and 8 lanes), the 18 rows between carry passes and the
+  // stack buffer of 512 columns; all-nines operands fill every column to its bound.
+  using bignum::kernels::RowKernel;
+  const std::uint64_t seed = kernels_test::testSeed();
+  SCOPED_TRACE("TALLYVANE_TEST_SEED=" + std::to_string(seed));
+  std::mt19937_64 rng(seed);
+  int kernelsRun = 0;
+  for (RowKernel kernel : {RowKernel::kPortable, RowKernel::kAvx2, RowKernel::kAvx512}) {
+    if (!bignum::kernels::rowKernelAvailable(kernel)) continue;
+    ++kernelsRun;
+    for (std::size_t sa : {1, 3, 4, 7, 8, 9, 17, 18, 19, 37, 100, 260, 300}) {
+      for (std::size_t sb : {1, 2, 17, 18, 19, 36, 37, 255, 300}) {
+        for (Shape shape : {Shape::kUniform, Shape::kAllNines}) {
+          const Limbs a = kernels_test::randomLimbs(rng, sa, shape);
+          const Limbs b = kernels_test::randomLimbs(rng, sb, shape);
+          Limbs r(sa + sb);
+          bignum::kernels::schoolbookMultiply(r, a, b, kernel);
+          bignum::kernels::normalise(r);
+          ASSERT_EQ(r, fromMpz(toMpz(a) * toMpz(b)))
+              << "kernel " << static_cast<int>(kernel) << ", " << sa << " x " << sb << " limbs";
+        }
+      }
+    }
+  }
+  EXPECT_GE(kernelsRun, 1);
+}
 
 TEST(NttMultiply, LargestCoefficientsAreExact) {
   // All-nines operands make every convolution coefficient as large as it can be for its
