@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <random>
 #include <vector>
@@ -19,7 +20,17 @@ namespace {
 using bignum::Limbs;
 using bignum::kernels::DivideThresholds;
 using bignum::kernels::MultiplyThresholds;
-using Clock = std::chrono::steady_clock;
+// CPU time of this thread: the machine is shared, and time spent descheduled would only add
+// noise to both sides.
+struct Clock {
+  using duration = std::chrono::nanoseconds;
+  using time_point = std::chrono::time_point<Clock>;
+  static time_point now() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return time_point(std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec));
+  }
+};
 
 constexpr std::size_t kNever = ~std::size_t{0};
 
@@ -31,15 +42,24 @@ Limbs randomLimbs(std::mt19937_64& rng, std::size_t n) {
   return r;
 }
 
-// Median microseconds of f over enough runs to fill about 30 ms.
+// Median microseconds of one call of f, over samples of enough calls to dwarf the clock's own
+// cost, until about 30 ms are spent.
 double medianMicroseconds(const std::function<void()>& f) {
+  int callsPerSample = 1;
+  for (;;) {
+    const auto start = Clock::now();
+    for (int i = 0; i < callsPerSample; ++i) f();
+    if (Clock::now() - start > std::chrono::microseconds(50) || callsPerSample >= 4096) break;
+    callsPerSample *= 2;
+  }
   std::vector<double> times;
   const auto budgetStart = Clock::now();
   while (times.size() < 5 ||
          (times.size() < 2001 && Clock::now() - budgetStart < std::chrono::milliseconds(30))) {
     const auto start = Clock::now();
-    f();
-    times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count());
+    for (int i = 0; i < callsPerSample; ++i) f();
+    times.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count() /
+                    callsPerSample);
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];

@@ -51,6 +51,12 @@ void carryPass(std::span<std::uint64_t> acc) {
 // multiply is spelled out for AVX-512 and AVX2, chosen once by what the processor supports.
 using RowFunction = void (*)(std::uint64_t* column, const std::uint32_t* a, std::size_t n,
                              std::uint32_t bi);
+using SplitFunction = void (*)(std::span<std::uint64_t> acc, std::size_t from, std::size_t touched);
+
+struct RowFunctions {
+  RowFunction addRow;
+  SplitFunction split;
+};
 
 void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, std::uint32_t bi) {
   for (std::size_t j = 0; j < n; ++j) column[j] += std::uint64_t{a[j]} * bi;
@@ -72,6 +78,35 @@ void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, s
   addRowPlain(column + j, a + j, n - j, bi);
 }
 
+// floor(x / R) for each lane: a double estimate is within one of it (x < 2^64, so the rounding
+// errors stay far below one unit of the quotient), and one step each way makes it exact.
+[[gnu::target("avx512f,avx512dq"), gnu::always_inline]] inline __m512i quotientByRadix(__m512i x) {
+  const __m512i radix = _mm512_set1_epi64(kRadix);
+  const __m512i one = _mm512_set1_epi64(1);
+  __m512i q =
+      _mm512_cvttpd_epu64(_mm512_mul_pd(_mm512_cvtepu64_pd(x), _mm512_set1_pd(1.0 / kRadix)));
+  const __m512i r = _mm512_sub_epi64(x, _mm512_mullo_epi64(q, radix));
+  q = _mm512_mask_sub_epi64(q, _mm512_cmplt_epi64_mask(r, _mm512_setzero_si512()), q, one);
+  q = _mm512_mask_add_epi64(q, _mm512_cmpge_epi64_mask(r, radix), q, one);
+  return q;
+}
+
+[[gnu::target("avx512f,avx512dq")]] void splitPassAvx512(std::span<std::uint64_t> acc,
+                                                         std::size_t from, std::size_t touched) {
+  const __m512i radix = _mm512_set1_epi64(kRadix);
+  acc[touched] += acc[touched - 1] / kRadix;
+  std::size_t k = touched - 1;  // columns (from, k] are still to do, from the top down
+  for (; k >= from + 8; k -= 8) {
+    std::uint64_t* block = acc.data() + (k - 7);
+    const __m512i x = _mm512_loadu_si512(block);
+    const __m512i below = _mm512_loadu_si512(block - 1);
+    const __m512i kept = _mm512_sub_epi64(x, _mm512_mullo_epi64(quotientByRadix(x), radix));
+    _mm512_storeu_si512(block, _mm512_add_epi64(kept, quotientByRadix(below)));
+  }
+  for (; k > from; --k) acc[k] = acc[k] % kRadix + acc[k - 1] / kRadix;
+  acc[from] %= kRadix;
+}
+
 [[gnu::target("avx2")]] void addRowAvx2(std::uint64_t* column, const std::uint32_t* a,
                                         std::size_t n, std::uint32_t bi) {
   const __m256i factor = _mm256_set1_epi64x(static_cast<long long>(bi));
@@ -91,7 +126,7 @@ bool supports(RowKernel kernel) {
   __builtin_cpu_init();
   switch (kernel) {
     case RowKernel::kAvx512:
-      return __builtin_cpu_supports("avx512f");
+      return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq");
     case RowKernel::kAvx2:
       return __builtin_cpu_supports("avx2");
     default:
@@ -99,14 +134,14 @@ bool supports(RowKernel kernel) {
   }
 }
 
-RowFunction rowFunction(RowKernel kernel) {
+RowFunctions rowFunctions(RowKernel kernel) {
   switch (kernel) {
     case RowKernel::kAvx512:
-      return addRowAvx512;
+      return {addRowAvx512, splitPassAvx512};
     case RowKernel::kAvx2:
-      return addRowAvx2;
+      return {addRowAvx2, splitPass};
     default:
-      return addRowPlain;
+      return {addRowPlain, splitPass};
   }
 }
 #else
@@ -127,14 +162,14 @@ RowKernel bestRowKernel() {
 }
 
 void multiplyWithAccumulator(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b,
-                             std::span<std::uint64_t> acc, RowFunction addRow) {
+                             std::span<std::uint64_t> acc, const RowFunctions& kernel) {
   std::fill(acc.begin(), acc.end(), 0u);
   std::size_t rowsSinceCarry = 0;
   std::size_t firstPendingRow = 0;  // columns below it no longer change until the last pass
   for (std::size_t i = 0; i < b.size(); ++i) {
-    addRow(acc.data() + i, a.data(), a.size(), b[i]);
+    kernel.addRow(acc.data() + i, a.data(), a.size(), b[i]);
     if (++rowsSinceCarry == kRowsPerCarry) {
-      splitPass(acc, firstPendingRow, i + a.size());
+      kernel.split(acc, firstPendingRow, i + a.size());
       rowsSinceCarry = 0;
       firstPendingRow = i + 1;
     }
@@ -150,15 +185,15 @@ bool rowKernelAvailable(RowKernel kernel) {
 }
 
 void schoolbookMultiply(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b, RowKernel kernel) {
-  static const RowFunction bestRow = rowFunction(bestRowKernel());
-  const RowFunction addRow = kernel == RowKernel::kBest ? bestRow : rowFunction(kernel);
+  static const RowFunctions best = rowFunctions(bestRowKernel());
+  const RowFunctions functions = kernel == RowKernel::kBest ? best : rowFunctions(kernel);
   if (a.size() < b.size()) std::swap(a, b);  // the long operand runs in the inner loop
   if (r.size() <= kStackColumns) {
     std::array<std::uint64_t, kStackColumns> acc;
-    multiplyWithAccumulator(r, a, b, std::span(acc).first(r.size()), addRow);
+    multiplyWithAccumulator(r, a, b, std::span(acc).first(r.size()), functions);
   } else {
     std::vector<std::uint64_t> acc(r.size());
-    multiplyWithAccumulator(r, a, b, acc, addRow);
+    multiplyWithAccumulator(r, a, b, acc, functions);
   }
 }
 

@@ -8,10 +8,10 @@
 namespace bignum::kernels {
 
 /// Multiplication: the shorter operand's size from which Karatsuba beats schoolbook.
-inline constexpr std::size_t kKaratsubaThreshold = 96;
+inline constexpr std::size_t kKaratsubaThreshold = 128;
 /// Multiplication: the shorter operand's size from which the number-theoretic transform beats
 /// Karatsuba.
-inline constexpr std::size_t kNttThreshold = 700;
+inline constexpr std::size_t kNttThreshold = 900;
 /// Division: the smaller of divisor size and quotient size from which recursive division beats
 /// long division.
 inline constexpr std::size_t kRecursiveDivideThreshold = 40;
