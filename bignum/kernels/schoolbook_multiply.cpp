@@ -53,9 +53,13 @@ using RowFunction = void (*)(std::uint64_t* column, const std::uint32_t* a, std:
                              std::uint32_t bi);
 using SplitFunction = void (*)(std::span<std::uint64_t> acc, std::size_t from, std::size_t touched);
 
+using FourRowFunction = void (*)(std::uint64_t* column, const std::uint32_t* padded, std::size_t n,
+                                 const std::uint32_t* b);
+
 struct RowFunctions {
   RowFunction addRow;
   SplitFunction split;
+  FourRowFunction addFourRows;  // may be null: rows one at a time
 };
 
 void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, std::uint32_t bi) {
@@ -107,6 +111,27 @@ void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, s
   acc[from] %= kRadix;
 }
 
+// Four rows at once: column c gains a[c] b0 + a[c-1] b1 + a[c-2] b2 + a[c-3] b3 for
+// c < n = a's size + 3, where padded holds three zeros, a, and zeros to read past the end.
+// Each column is loaded and stored once per four rows; row by row, every load would overlap the
+// previous row's store one column over and miss store forwarding.
+[[gnu::target("avx512f")]] void addFourRowsAvx512(std::uint64_t* column,
+                                                  const std::uint32_t* padded, std::size_t n,
+                                                  const std::uint32_t* b) {
+  const __m512i factors[4] = {_mm512_set1_epi64(b[0]), _mm512_set1_epi64(b[1]),
+                              _mm512_set1_epi64(b[2]), _mm512_set1_epi64(b[3])};
+  for (std::size_t c = 0; c < n; c += 8) {
+    const auto lanes = static_cast<__mmask8>(c + 8 <= n ? 0xFF : (1u << (n - c)) - 1);
+    __m512i sum = _mm512_maskz_loadu_epi64(lanes, column + c);
+    for (std::size_t r = 0; r < 4; ++r) {
+      const __m512i limbs = _mm512_maskz_cvtepu32_epi64(
+          0xFF, _mm256_loadu_si256(reinterpret_cast<const __m256i*>(padded + 3 + c - r)));
+      sum = _mm512_add_epi64(sum, _mm512_maskz_mul_epu32(0xFF, limbs, factors[r]));
+    }
+    _mm512_mask_storeu_epi64(column + c, lanes, sum);
+  }
+}
+
 [[gnu::target("avx2")]] void addRowAvx2(std::uint64_t* column, const std::uint32_t* a,
                                         std::size_t n, std::uint32_t bi) {
   const __m256i factor = _mm256_set1_epi64x(static_cast<long long>(bi));
@@ -137,11 +162,11 @@ bool supports(RowKernel kernel) {
 RowFunctions rowFunctions(RowKernel kernel) {
   switch (kernel) {
     case RowKernel::kAvx512:
-      return {addRowAvx512, splitPassAvx512};
+      return {addRowAvx512, splitPassAvx512, addFourRowsAvx512};
     case RowKernel::kAvx2:
-      return {addRowAvx2, splitPass};
+      return {addRowAvx2, splitPass, nullptr};
     default:
-      return {addRowPlain, splitPass};
+      return {addRowPlain, splitPass, nullptr};
   }
 }
 #else
@@ -162,16 +187,29 @@ RowKernel bestRowKernel() {
 }
 
 void multiplyWithAccumulator(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b,
-                             std::span<std::uint64_t> acc, const RowFunctions& kernel) {
+                             std::span<std::uint64_t> acc, std::span<std::uint32_t> padded,
+                             const RowFunctions& kernel) {
   std::fill(acc.begin(), acc.end(), 0u);
+  if (kernel.addFourRows) {
+    std::fill(padded.begin(), padded.end(), 0u);
+    std::copy(a.begin(), a.end(), padded.begin() + 3);
+  }
   std::size_t rowsSinceCarry = 0;
   std::size_t firstPendingRow = 0;  // columns below it no longer change until the last pass
-  for (std::size_t i = 0; i < b.size(); ++i) {
-    kernel.addRow(acc.data() + i, a.data(), a.size(), b[i]);
-    if (++rowsSinceCarry == kRowsPerCarry) {
-      kernel.split(acc, firstPendingRow, i + a.size());
+  for (std::size_t i = 0; i < b.size();) {
+    if (kernel.addFourRows && i + 4 <= b.size()) {
+      kernel.addFourRows(acc.data() + i, padded.data(), a.size() + 3, b.data() + i);
+      i += 4;
+      rowsSinceCarry += 4;
+    } else {
+      kernel.addRow(acc.data() + i, a.data(), a.size(), b[i]);
+      ++i;
+      ++rowsSinceCarry;
+    }
+    if (rowsSinceCarry + 4 > kRowsPerCarry) {  // the next step could pass the bound
+      kernel.split(acc, firstPendingRow, i - 1 + a.size());
       rowsSinceCarry = 0;
-      firstPendingRow = i + 1;
+      firstPendingRow = i;
     }
   }
   carryPass(acc);
@@ -188,12 +226,17 @@ void schoolbookMultiply(LimbSpan r, ConstLimbSpan a, ConstLimbSpan b, RowKernel 
   static const RowFunctions best = rowFunctions(bestRowKernel());
   const RowFunctions functions = kernel == RowKernel::kBest ? best : rowFunctions(kernel);
   if (a.size() < b.size()) std::swap(a, b);  // the long operand runs in the inner loop
+  // The padded copy of a: three zeros below, and room to read a vector past its top.
+  const std::size_t paddedSize = a.size() + 16;
   if (r.size() <= kStackColumns) {
     std::array<std::uint64_t, kStackColumns> acc;
-    multiplyWithAccumulator(r, a, b, std::span(acc).first(r.size()), functions);
+    std::array<std::uint32_t, kStackColumns + 16> padded;
+    multiplyWithAccumulator(r, a, b, std::span(acc).first(r.size()),
+                            std::span(padded).first(paddedSize), functions);
   } else {
     std::vector<std::uint64_t> acc(r.size());
-    multiplyWithAccumulator(r, a, b, acc, functions);
+    std::vector<std::uint32_t> padded(paddedSize);
+    multiplyWithAccumulator(r, a, b, acc, padded, functions);
   }
 }
 
