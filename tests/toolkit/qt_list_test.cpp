@@ -118,6 +118,20 @@ TEST_F(QtListTest, EnterOnAnItemOfTheOpenedListIsAPick) {
   EXPECT_EQ(ui->listPosition(Control::组合框2), 2);
 }
 
+TEST_F(QtListTest, EscInTheOpenedListClosesTheListNotTheWindow) {
+  open();
+  fill(Control::组合框3, 37);
+  ui->setFocus(Control::组合框3);
+  openPopup(Control::组合框3);
+  QAbstractItemView* view = list(Control::组合框3)->view();
+  QTest::keyClick(view, Qt::Key_Escape);
+  QTest::qWait(20);
+  EXPECT_FALSE(view->isVisible());
+  EXPECT_TRUE(ui->window()->isVisible());
+  EXPECT_EQ(closings, 0);
+  EXPECT_TRUE(picks.empty());
+}
+
 TEST_F(QtListTest, TheOpenedListIs140PixelsTallAndScrolls) {
   open();
   fill(Control::组合框1, 10000);

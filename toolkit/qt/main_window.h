@@ -17,6 +17,7 @@ class MainWindow final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace toolkit::qtwidgets
