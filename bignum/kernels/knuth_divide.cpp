@@ -1,11 +1,92 @@
 #include "bignum/kernels/knuth_divide.h"
 
+#include "bignum/kernels/radix_avx512.h"
+
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 namespace bignum::kernels {
 
 namespace {
+
+// u[0 .. n) -= qhat * v[0 .. n) modulo R^n; returns what is still to subtract from u[n] (the
+// top product limb plus the borrow). differences is scratch of n entries.
+using MultiplySubtract = std::uint64_t (*)(std::uint32_t* u, const std::uint32_t* v, std::size_t n,
+                                           std::uint64_t qhat, std::int64_t* differences);
+
+// The borrow pass: u[i] = differences[i] - borrow, brought into [0, R) with a borrow of 0, 1
+// or 2 to the next limb, as every difference lies in (-2R, R).
+std::uint64_t propagateBorrows(std::uint32_t* u, const std::int64_t* differences, std::size_t n) {
+  std::uint64_t borrow = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    // Biased by 2R to stay unsigned: t in [0, 3R).
+    const std::uint64_t t =
+        static_cast<std::uint64_t>(differences[i] + 2 * std::int64_t{kRadix}) - borrow;
+    const std::uint64_t kept =
+        static_cast<std::uint64_t>(t >= kRadix) + static_cast<std::uint64_t>(t >= 2 * kRadix);
+    u[i] = static_cast<std::uint32_t>(t - kept * kRadix);
+    borrow = 2 - kept;
+  }
+  return borrow;
+}
+
+// Each product qhat v[i] is split into its two limbs on its own, so the only chain from one
+// limb to the next is the short borrow: u[i] - low[i] - high[i-1] lies in (-2R, R).
+std::uint64_t multiplySubtractPortable(std::uint32_t* u, const std::uint32_t* v, std::size_t n,
+                                       std::uint64_t qhat, std::int64_t* differences) {
+  std::uint64_t previousHigh = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint64_t p = qhat * v[i];
+    const std::uint64_t high = p / kRadix;
+    differences[i] = std::int64_t{u[i]} - static_cast<std::int64_t>(p - high * kRadix) -
+                     static_cast<std::int64_t>(previousHigh);
+    previousHigh = high;
+  }
+  return previousHigh + propagateBorrows(u, differences, n);
+}
+
+#ifdef TALLYVANE_HAS_AVX512_KERNELS
+// The same with eight products at a time; the high limb of each lane's lower neighbour comes
+// from a second load of v one limb down.
+[[gnu::target("avx512f,avx512dq")]] std::uint64_t multiplySubtractAvx512(
+    std::uint32_t* u, const std::uint32_t* v, std::size_t n, std::uint64_t qhat,
+    std::int64_t* differences) {
+  const __m512i factor = _mm512_set1_epi64(static_cast<long long>(qhat));
+  const __m512i radix = _mm512_set1_epi64(kRadix);
+  for (std::size_t i = 0; i < n; i += 8) {
+    const auto lanes = static_cast<__mmask8>(i + 8 <= n ? 0xFF : (1u << (n - i)) - 1);
+    const __m512i product = _mm512_maskz_mul_epu32(0xFF, loadLimbs(v + i, lanes), factor);
+    const __m512i high = quotientByRadix(product);
+    const __m512i low = _mm512_sub_epi64(product, _mm512_mullo_epi64(high, radix));
+    __m512i belowHigh;
+    if (i == 0) {
+      // v[-1] does not exist: shift the block's own high limbs up one lane, zero into lane 0.
+      belowHigh =
+          _mm512_maskz_permutexvar_epi64(0xFE, _mm512_set_epi64(6, 5, 4, 3, 2, 1, 0, 0), high);
+    } else {
+      belowHigh =
+          quotientByRadix(_mm512_maskz_mul_epu32(0xFF, loadLimbs(v + i - 1, lanes), factor));
+    }
+    const __m512i difference =
+        _mm512_sub_epi64(_mm512_sub_epi64(loadLimbs(u + i, lanes), low), belowHigh);
+    _mm512_mask_storeu_epi64(differences + i, lanes, difference);
+  }
+  return qhat * v[n - 1] / kRadix + propagateBorrows(u, differences, n);
+}
+
+MultiplySubtract bestMultiplySubtract() {
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq")) {
+    return multiplySubtractAvx512;
+  }
+  return multiplySubtractPortable;
+}
+#else
+MultiplySubtract bestMultiplySubtract() {
+  return multiplySubtractPortable;
+}
+#endif
 
 Limbs divideBySingleLimb(ConstLimbSpan a, std::uint32_t d, Limbs* remainder) {
   Limbs q(a.size());
@@ -17,7 +98,8 @@ Limbs divideBySingleLimb(ConstLimbSpan a, std::uint32_t d, Limbs* remainder) {
 
 }  // namespace
 
-Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivideTrace* trace) {
+Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivideTrace* trace,
+                  KnuthKernel kernel) {
   a = trimmed(a);
   b = trimmed(b);
   if (compareLimbs(a, b) < 0) {
@@ -47,6 +129,10 @@ Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivid
   }
 
   Limbs q(m + 1);
+  std::vector<std::int64_t> differences(n);
+  static const MultiplySubtract best = bestMultiplySubtract();
+  const MultiplySubtract multiplySubtract =
+      kernel == KnuthKernel::kBest ? best : multiplySubtractPortable;
   const std::uint64_t vTop = v[n - 1];
   const std::uint64_t vNext = v[n - 2];
 
@@ -64,26 +150,10 @@ Limbs knuthDivide(ConstLimbSpan a, ConstLimbSpan b, Limbs* remainder, KnuthDivid
       if (rhat >= kRadix) break;
     }
 
-    // D4: multiply and subtract, u[j .. j+n] -= qhat * v. Each product is split into its two
-    // limbs on its own, so the chain from one limb to the next is only the short borrow (0, 1
-    // or 2): u - low - previous high - borrow lies in (-2R - 1, R).
-    std::uint64_t previousHigh = 0;
-    std::uint64_t borrow = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-      const std::uint64_t p = qhat * v[i];
-      const std::uint64_t high = p / kRadix;
-      const std::uint64_t low = p - high * kRadix;
-      // Biased by 2R to stay unsigned: t in [0, 3R).
-      const std::uint64_t t =
-          std::uint64_t{u[i + j]} + 2 * std::uint64_t{kRadix} - low - previousHigh - borrow;
-      const std::uint64_t kept =
-          (t >= kRadix ? 1u : 0u) + (t >= 2 * std::uint64_t{kRadix} ? 1u : 0u);
-      u[i + j] = static_cast<std::uint32_t>(t - kept * kRadix);
-      borrow = 2 - kept;
-      previousHigh = high;
-    }
-    const std::int64_t t = std::int64_t{u[j + n]} - static_cast<std::int64_t>(previousHigh) -
-                           static_cast<std::int64_t>(borrow);
+    // D4: multiply and subtract, u[j .. j+n] -= qhat * v.
+    const std::int64_t t =
+        std::int64_t{u[j + n]} -
+        static_cast<std::int64_t>(multiplySubtract(&u[j], v.data(), n, qhat, differences.data()));
 
     // D5: test the remainder.
     if (t < 0) {

@@ -26,10 +26,11 @@ int compareLimbs(ConstLimbSpan a, ConstLimbSpan b) {
 std::uint32_t addInto(LimbSpan r, ConstLimbSpan a) {
   std::uint32_t carry = 0;
   std::size_t i = 0;
+  // Carries are data, not branches: they would be mispredicted half the time.
   for (; i < a.size(); ++i) {
-    std::uint32_t s = r[i] + a[i] + carry;  // < 2 * 10^9 + 1 < 2^32
-    carry = s >= kRadix ? 1 : 0;
-    r[i] = carry ? s - kRadix : s;
+    const std::uint32_t s = r[i] + a[i] + carry;  // < 2 * 10^9 + 1 < 2^32
+    carry = static_cast<std::uint32_t>(s >= kRadix);
+    r[i] = s - carry * kRadix;
   }
   for (; carry && i < r.size(); ++i) {
     if (++r[i] == kRadix) {
@@ -45,9 +46,9 @@ std::uint32_t subtractFrom(LimbSpan r, ConstLimbSpan a) {
   std::uint32_t borrow = 0;
   std::size_t i = 0;
   for (; i < a.size(); ++i) {
-    std::uint32_t sub = a[i] + borrow;
-    borrow = r[i] < sub ? 1 : 0;
-    r[i] = borrow ? r[i] + kRadix - sub : r[i] - sub;
+    const std::uint32_t sub = a[i] + borrow;
+    borrow = static_cast<std::uint32_t>(r[i] < sub);
+    r[i] = r[i] + borrow * kRadix - sub;
   }
   for (; borrow && i < r.size(); ++i) {
     if (r[i] == 0) {

@@ -4,9 +4,7 @@
 #include <array>
 #include <vector>
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#endif
+#include "bignum/kernels/radix_avx512.h"
 
 namespace bignum::kernels {
 
@@ -66,7 +64,7 @@ void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, s
   for (std::size_t j = 0; j < n; ++j) column[j] += std::uint64_t{a[j]} * bi;
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef TALLYVANE_HAS_AVX512_KERNELS
 [[gnu::target("avx512f")]] void addRowAvx512(std::uint64_t* column, const std::uint32_t* a,
                                              std::size_t n, std::uint32_t bi) {
   const __m512i factor = _mm512_set1_epi64(static_cast<long long>(bi));
@@ -80,19 +78,6 @@ void addRowPlain(std::uint64_t* column, const std::uint32_t* a, std::size_t n, s
     _mm512_storeu_si512(column + j, sum);
   }
   addRowPlain(column + j, a + j, n - j, bi);
-}
-
-// floor(x / R) for each lane: a double estimate is within one of it (x < 2^64, so the rounding
-// errors stay far below one unit of the quotient), and one step each way makes it exact.
-[[gnu::target("avx512f,avx512dq"), gnu::always_inline]] inline __m512i quotientByRadix(__m512i x) {
-  const __m512i radix = _mm512_set1_epi64(kRadix);
-  const __m512i one = _mm512_set1_epi64(1);
-  __m512i q =
-      _mm512_cvttpd_epu64(_mm512_mul_pd(_mm512_cvtepu64_pd(x), _mm512_set1_pd(1.0 / kRadix)));
-  const __m512i r = _mm512_sub_epi64(x, _mm512_mullo_epi64(q, radix));
-  q = _mm512_mask_sub_epi64(q, _mm512_cmplt_epi64_mask(r, _mm512_setzero_si512()), q, one);
-  q = _mm512_mask_add_epi64(q, _mm512_cmpge_epi64_mask(r, radix), q, one);
-  return q;
 }
 
 [[gnu::target("avx512f,avx512dq")]] void splitPassAvx512(std::span<std::uint64_t> acc,

@@ -127,30 +127,39 @@ TEST(KnuthDivide, HandMadeDividendReachesAddBack) {
     dividends.push_back(a);
   }
   for (const Limbs& a : dividends) {
-    bignum::kernels::KnuthDivideTrace trace;
-    Limbs remainder;
-    const Limbs q = bignum::kernels::knuthDivide(a, b, &remainder, &trace);
-    EXPECT_GE(trace.addBacks, 1u) << "a = " << toMpz(a).get_str();
-    EXPECT_EQ(q, fromMpz(toMpz(a) / toMpz(b))) << "a = " << toMpz(a).get_str();
-    EXPECT_EQ(remainder, fromMpz(toMpz(a) % toMpz(b))) << "a = " << toMpz(a).get_str();
-    EXPECT_EQ(bignum::divideLimbs(a, b), q);
+    for (auto kernel :
+         {bignum::kernels::KnuthKernel::kBest, bignum::kernels::KnuthKernel::kPortable}) {
+      bignum::kernels::KnuthDivideTrace trace;
+      Limbs remainder;
+      const Limbs q = bignum::kernels::knuthDivide(a, b, &remainder, &trace, kernel);
+      EXPECT_GE(trace.addBacks, 1u) << "a = " << toMpz(a).get_str();
+      EXPECT_EQ(q, fromMpz(toMpz(a) / toMpz(b))) << "a = " << toMpz(a).get_str();
+      EXPECT_EQ(remainder, fromMpz(toMpz(a) % toMpz(b))) << "a = " << toMpz(a).get_str();
+      EXPECT_EQ(bignum::divideLimbs(a, b), q);
+    }
   }
   // The smallest case gives the quotient 1 of the derivation.
   EXPECT_EQ(bignum::kernels::knuthDivide(dividends[0], b), Limbs{1});
 }
 
-TEST(KnuthDivide, RemainderMatchesGmp) {
+TEST(KnuthDivide, QuotientAndRemainderMatchGmp) {
   const std::uint64_t seed = kernels_test::testSeed();
   SCOPED_TRACE("TALLYVANE_TEST_SEED=" + std::to_string(seed));
   std::mt19937_64 rng(seed);
   for (auto [la, lb] : std::vector<std::pair<std::size_t, std::size_t>>{
-           {1, 1}, {5, 1}, {5, 2}, {40, 17}, {17, 40}, {300, 150}}) {
-    const Limbs a = kernels_test::randomLimbs(rng, la, Shape::kUniform);
-    const Limbs b = kernels_test::randomLimbs(rng, lb, Shape::kUniform);
-    Limbs remainder;
-    const Limbs q = bignum::kernels::knuthDivide(a, b, &remainder);
-    EXPECT_EQ(q, fromMpz(toMpz(a) / toMpz(b)));
-    EXPECT_EQ(remainder, fromMpz(toMpz(a) % toMpz(b)));
+           {1, 1}, {5, 1}, {5, 2}, {9, 8}, {17, 9}, {40, 17}, {17, 40}, {300, 150}, {301, 37}}) {
+    for (Shape shape : {Shape::kUniform, Shape::kAllNines, Shape::kTopHeavy}) {
+      const Limbs a = kernels_test::randomLimbs(rng, la, shape);
+      const Limbs b = kernels_test::randomLimbs(rng, lb, shape);
+      // Both forms of the multiply-and-subtract step, whichever this processor runs by default.
+      for (auto kernel :
+           {bignum::kernels::KnuthKernel::kBest, bignum::kernels::KnuthKernel::kPortable}) {
+        Limbs remainder;
+        const Limbs q = bignum::kernels::knuthDivide(a, b, &remainder, nullptr, kernel);
+        EXPECT_EQ(q, fromMpz(toMpz(a) / toMpz(b))) << la << " / " << lb;
+        EXPECT_EQ(remainder, fromMpz(toMpz(a) % toMpz(b))) << la << " / " << lb;
+      }
+    }
   }
 }
 
