@@ -9,6 +9,7 @@
 
 #include "qt_window_fixture.h"
 #include "toolkit/qt/fonts.h"
+#include "toolkit/qt/gbk_text.h"
 
 namespace toolkit_test {
 namespace {
@@ -49,6 +50,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, GbkTextTest, ::testing::ValuesIn(kTexts),
                          [](const ::testing::TestParamInfo<GbkCase>& row) {
                            return std::string(row.param.name);
                          });
+
+TEST(GbkText, AnUnfinishedCharacterDoesNotSpillIntoTheNextText) {
+  using toolkit::qtwidgets::fromGbk;
+  using toolkit::qtwidgets::toGbk;
+  EXPECT_EQ(fromGbk("\xB4\xF3\xCA"), QString::fromUtf8("大\uFFFD"));  // 大 and half of 数
+  EXPECT_EQ(fromGbk("\xCA\xFD"), QString::fromUtf8("数"));
+  EXPECT_EQ(fromGbk("5"), QStringLiteral("5"));
+  // A character that GBK lacks cannot come back as itself, and breaks nothing after it.
+  EXPECT_EQ(toGbk(QString::fromUtf8("\u20AC1")).back(), '1');
+  EXPECT_EQ(toGbk(QString::fromUtf8("÷")), "\xA1\xC2");
+}
 
 TEST_F(QtWindowTest, CreationTextsAreTheTablesCharacters) {
   EXPECT_EQ(static_cast<QPushButton*>(widget(Control::按钮1))->text(),

@@ -30,16 +30,29 @@ QStringEncoder& gbkEncoder() {
   return encoder;
 }
 
+// True when the last byte opens a two-byte character that the text does not finish (bytes
+// 0x81 to 0xFE lead a two-byte character in GBK).
+bool endsInsideCharacter(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto byte = static_cast<unsigned char>(bytes[i]);
+    i += byte >= 0x81 && byte <= 0xFE ? 2 : 1;
+  }
+  return i > bytes.size();
+}
+
 }  // namespace
 
 QString fromGbk(std::string_view gbk) {
   const auto size = static_cast<qsizetype>(gbk.size());
   if (isAscii(gbk)) return QString::fromLatin1(gbk.data(), size);
+  // The decoder would keep a cut-off character's first byte for the next text; every text is
+  // complete here, so that byte shows as U+FFFD.
+  const bool cut = endsInsideCharacter(gbk);
   QStringDecoder& decoder = gbkDecoder();
   decoder.resetState();
-  QString text = decoder.decode(QByteArrayView(gbk.data(), size));
-  // A text that ends inside a two-byte character leaves that byte in the decoder's state.
-  if (decoder.hasError()) decoder.resetState();
+  QString text = decoder.decode(QByteArrayView(gbk.data(), cut ? size - 1 : size));
+  if (cut) text.append(QChar::ReplacementCharacter);
   return text;
 }
 
