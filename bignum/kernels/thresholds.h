@@ -8,13 +8,13 @@
 namespace bignum::kernels {
 
 /// Multiplication: the shorter operand's size from which Karatsuba beats schoolbook.
-inline constexpr std::size_t kKaratsubaThreshold = 128;
+inline constexpr std::size_t kKaratsubaThreshold = 512;
 /// Multiplication: the shorter operand's size from which the number-theoretic transform beats
 /// Karatsuba.
-inline constexpr std::size_t kNttThreshold = 900;
+inline constexpr std::size_t kNttThreshold = 1800;
 /// Division: the smaller of divisor size and quotient size from which recursive division beats
 /// long division.
-inline constexpr std::size_t kRecursiveDivideThreshold = 40;
+inline constexpr std::size_t kRecursiveDivideThreshold = 64;
 /// Division: the smaller of divisor size and quotient size from which division by a Newton
 /// reciprocal beats recursive division.
 inline constexpr std::size_t kNewtonDivideThreshold = 16384;
