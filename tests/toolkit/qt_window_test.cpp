@@ -262,6 +262,25 @@ TEST_F(QtWindowTest, RepaintNowPutsAnEditBoxsNewTextOnTheScreen) {
   EXPECT_EQ(countPixels(onScreen(ui->window(), firstLine), white), 0);
 }
 
+TEST_F(QtWindowTest, PendingEventsAndWaitsLetTheWindowPaintInsideAHandler) {
+  const QRect firstLine(2, 41, 400, 40);
+  const QColor white(255, 255, 255);
+  int afterPendingEvents = -1, afterWait = -1;
+  events.buttonClicked = [&](Control) {
+    ui->setText(Control::编辑框3, "        12345");  // no forced repaint
+    ui->handlePendingEvents();
+    afterPendingEvents = countPixels(onScreen(ui->window(), firstLine), white);
+    ui->setText(Control::编辑框3, "");
+    ui->wait(50);
+    afterWait = countPixels(onScreen(ui->window(), firstLine), white);
+  };
+  open();
+  QTest::qWait(50);
+  QTest::mouseClick(widget(Control::按钮1), Qt::LeftButton);
+  EXPECT_GT(afterPendingEvents, 50);
+  EXPECT_EQ(afterWait, 0);
+}
+
 TEST_F(QtWindowTest, OverlayLetsTheMouseThrough) {
   open();
   const QPoint centre = widget(Control::透明标签1)->geometry().center();
