@@ -148,7 +148,9 @@ TEST(KnuthDivide, QuotientAndRemainderMatchGmp) {
   std::mt19937_64 rng(seed);
   for (auto [la, lb] : std::vector<std::pair<std::size_t, std::size_t>>{
            {1, 1}, {5, 1}, {5, 2}, {9, 8}, {17, 9}, {40, 17}, {17, 40}, {300, 150}, {301, 37}}) {
-    for (Shape shape : {Shape::kUniform, Shape::kAllNines, Shape::kTopHeavy}) {
+    // Sparse operands (zero limbs among nines) make differences whose borrow changes the next
+    // limb, the rare case the vector form redoes limb by limb.
+    for (Shape shape : {Shape::kUniform, Shape::kAllNines, Shape::kTopHeavy, Shape::kSparse}) {
       const Limbs a = kernels_test::randomLimbs(rng, la, shape);
       const Limbs b = kernels_test::randomLimbs(rng, lb, shape);
       // Both forms of the multiply-and-subtract step, whichever this processor runs by default.
