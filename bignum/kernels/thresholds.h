@@ -1,7 +1,7 @@
 #pragma once
 
 // Algorithm cut-over points, in limbs, measured with bench/kernel_thresholds in the release
-// build (see bench/README.md for the numbers behind them).
+// build (bench/README.md lists the numbers behind them). Re-measure after changing a kernel.
 
 #include <cstddef>
 
