@@ -140,7 +140,7 @@ void checkRoundTrip(std::string_view text) {
 // A valid operand text: sign, integer digits without a leading zero, optional fraction.
 std::string decodeOperand(FuzzedDataProvider& in) {
   const bool negative = in.ConsumeBool();
-  const auto intLength = in.ConsumeIntegralInRange<std::size_t>(0, 120);
+  const auto intLength = in.ConsumeIntegralInRange<std::size_t>(0, 1000);
   std::string text;
   if (intLength == 0) {
     text = "0";
