@@ -228,8 +228,12 @@ void QtToolkit::setTabOrder() {
   const Control chain[] = {Control::组合框2, Control::组合框1, Control::组合框4, Control::组合框3,
                            Control::按钮1,   Control::按钮2,   Control::按钮3,   Control::编辑框4,
                            Control::按钮4,   Control::选择框1, Control::编辑框3, Control::编辑框2};
-  for (std::size_t i = 1; i < std::size(chain); ++i) {
-    QWidget::setTabOrder(entry(chain[i - 1]).widget, entry(chain[i]).widget);
+  QWidget* previous = nullptr;
+  for (Control c : chain) {
+    QWidget* next = entry(c).widget;
+    if (next == nullptr) continue;
+    if (previous != nullptr) QWidget::setTabOrder(previous, next);
+    previous = next;
   }
 }
 
