@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "bignum/kernels/knuth_divide.h"
+#include "bignum/kernels/thresholds.h"
 #include "bignum/limbs.h"
 #include "kernels_oracle.h"
 
@@ -25,10 +27,18 @@ struct DivideCase {
   Shape shape;
 };
 
+void PrintTo(const DivideCase& c, std::ostream* os) {
+  *os << "quotient " << c.quotientSize << " limbs, divisor " << c.divisorSize << " limbs, "
+      << kernels_test::shapeName(c.shape);
+}
+
 std::vector<DivideCase> divideCases() {
   std::vector<DivideCase> cases;
-  const std::vector<std::size_t> divisorSizes = {1,  2,  3,   5,   16,  31,  32,  33,  64,
-                                                 65, 96, 128, 129, 200, 256, 500, 1150};
+  // Both sides of the cut-over to recursive division, wherever it is tuned to.
+  const std::size_t recursive = bignum::kernels::kRecursiveDivideThreshold;
+  std::set<std::size_t> divisorSizes = {1,  2,  3,   5,   16,  31,  32,  33,  64,
+                                        65, 96, 128, 129, 200, 256, 500, 1150};
+  for (std::size_t n : {recursive - 1, recursive, recursive + 1}) divisorSizes.insert(n);
   for (std::size_t n : divisorSizes) {
     for (std::size_t q : std::set<std::size_t>{1, 2, n, n + 1}) {
       cases.push_back({q, n, Shape::kUniform});

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "bignum/kernels/thresholds.h"
 #include "bignum/limbs.h"
 #include "kernels_oracle.h"
 
@@ -20,10 +23,19 @@ struct MultiplyCase {
   Shape shape;
 };
 
+void PrintTo(const MultiplyCase& c, std::ostream* os) {
+  *os << c.sizeA << " x " << c.sizeB << " limbs, " << kernels_test::shapeName(c.shape);
+}
+
 std::vector<MultiplyCase> multiplyCases() {
-  const std::vector<std::size_t> sizes = {1,   2,   3,   7,   16,  31,   32,   33,
-                                          48,  64,  65,  100, 127, 128,  129,  250,
-                                          256, 257, 400, 555, 556, 1000, 1111, 2300};
+  // Powers of two and their neighbours (the transform length steps there), the drill's
+  // 5,000 digits (556 limbs), and both sides of every cut-over, wherever it is tuned to.
+  std::set<std::size_t> sizes = {1,   2,   3,   7,   16,  31,  32,  33,  48,  64,   65,   100,
+                                 127, 128, 129, 250, 256, 257, 400, 555, 556, 1000, 1111, 2300};
+  for (std::size_t threshold :
+       {bignum::kernels::kKaratsubaThreshold, bignum::kernels::kNttThreshold}) {
+    for (std::size_t n : {threshold - 1, threshold, threshold + 1}) sizes.insert(n);
+  }
   std::vector<MultiplyCase> cases;
   for (std::size_t n : sizes) {
     cases.push_back({n, n, Shape::kUniform});
