@@ -159,8 +159,8 @@ bool supports(RowKernel kernel) {
   return kernel == RowKernel::kBest || kernel == RowKernel::kPortable;
 }
 
-RowFunction rowFunction(RowKernel) {
-  return addRowPlain;
+RowFunctions rowFunctions(RowKernel) {
+  return {addRowPlain, splitPass, nullptr};
 }
 #endif
 
