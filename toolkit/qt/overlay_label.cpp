@@ -1,7 +1,12 @@
 #include "toolkit/qt/overlay_label.h"
 
 #include <QEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 
 #include "toolkit/qt/paint_now.h"
 
@@ -42,9 +47,33 @@ void OverlayLabel::repaintArea() {
 void OverlayLabel::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   QPainter painter(this);
-  painter.setPen(textColour_);
-  painter.setFont(font());
-  painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+  const QFont captionFont = font();
+  if (!captionFont.bold() || hasBoldStyle(captionFont)) {
+    painter.setPen(textColour_);
+    painter.setFont(captionFont);
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+    return;
+  }
+  // The Song faces have no bold weight, and glyphs of the overlay's size are drawn from their
+  // outlines, where the font engine's synthetic bold is not applied: widen the outline here.
+  const QFontMetricsF metrics(captionFont);
+  const QPointF baseline((width() - metrics.horizontalAdvance(caption_)) / 2.0,
+                         (height() - metrics.height()) / 2.0 + metrics.ascent());
+  QPainterPath outline;
+  outline.addText(baseline, captionFont, caption_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillPath(outline, textColour_);
+  const qreal strokeWidth = std::max(1.0, QFontInfo(captionFont).pixelSize() / 24.0);
+  painter.strokePath(outline,
+                     QPen(textColour_, strokeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
+bool OverlayLabel::hasBoldStyle(const QFont& captionFont) {
+  const QString family = QFontInfo(captionFont).family();
+  const QStringList styles = QFontDatabase::styles(family);
+  return std::any_of(styles.begin(), styles.end(), [&family](const QString& style) {
+    return QFontDatabase::weight(family, style) >= QFont::Bold;
+  });
 }
 
 void OverlayLabel::changeEvent(QEvent* event) {

@@ -4,6 +4,7 @@
 // over whatever lies behind it, and lets the mouse through to it.
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +28,9 @@ class OverlayLabel final : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  /// Whether the face that `captionFont` resolves to has a bold weight of its own.
+  static bool hasBoldStyle(const QFont& captionFont);
+
   QString caption_;
   QColor textColour_{Qt::green};
 };
