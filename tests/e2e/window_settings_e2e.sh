@@ -30,7 +30,7 @@ start_xvfb() {
   local _attempt
   for _attempt in 1 2 3 4 5; do
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     for _ in $(seq 100); do
       [ -s "$work/display" ] && break
@@ -49,9 +49,9 @@ start_xvfb() {
   return 1
 }
 if ! start_xvfb; then
-  echo "SKIPPED: Xvfb did not start"
+  echo "FAILED: Xvfb is installed but did not start"
   cat "$work/xvfb.log"
-  exit 77
+  exit 1
 fi
 unset QT_QPA_PLATFORM
 
