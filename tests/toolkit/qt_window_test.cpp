@@ -44,13 +44,14 @@ TEST_F(QtWindowTest, HasItsTitleFixedClientSizeAndFrameButtons) {
 }
 
 TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInTheirParents) {
-  for (const ControlSpec& spec : window::controlTable()) {
-    SCOPED_TRACE(std::string(spec.name));
-    QWidget* expectedParent = spec.parent ? widget(*spec.parent) : ui->window();
-    EXPECT_EQ(widget(spec.id)->parentWidget(), expectedParent);
-    EXPECT_EQ(widget(spec.id)->geometry(), QRect(spec.left, spec.top, spec.width, spec.height));
-    EXPECT_TRUE(ui->isVisible(spec.id));
-    EXPECT_TRUE(ui->isEnabled(spec.id));
+  for (const ControlSpec& control : window::controlTable()) {
+    SCOPED_TRACE(std::string(control.name));
+    QWidget* expectedParent = control.parent ? widget(*control.parent) : ui->window();
+    EXPECT_EQ(widget(control.id)->parentWidget(), expectedParent);
+    EXPECT_EQ(widget(control.id)->geometry(),
+              QRect(control.left, control.top, control.width, control.height));
+    EXPECT_TRUE(ui->isVisible(control.id));
+    EXPECT_TRUE(ui->isEnabled(control.id));
   }
 }
 

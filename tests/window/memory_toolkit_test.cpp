@@ -26,17 +26,17 @@ MemoryToolkit windowAsCreated() {
 TEST(MemoryToolkitTest, StartsAsTheLayoutTableDescribesTheWindow) {
   const MemoryToolkit ui = windowAsCreated();
   EXPECT_EQ(ui.windowTitle(), "Tallyvane-byKorvessa");
-  for (const toolkit::ControlSpec& spec : window::controlTable()) {
-    SCOPED_TRACE(std::string(spec.name));
-    EXPECT_EQ(ui.text(spec.id), spec.text);
-    EXPECT_TRUE(ui.isVisible(spec.id));
-    EXPECT_TRUE(ui.isEnabled(spec.id));
-    EXPECT_EQ(ui.isPasswordMode(spec.id), spec.password);
-    EXPECT_EQ(ui.isChecked(spec.id), spec.checked);
-    EXPECT_EQ(ui.alignment(spec.id), spec.alignment);
-    EXPECT_EQ(ui.listCount(spec.id), 0);
-    EXPECT_EQ(ui.listPosition(spec.id), -1);
-    EXPECT_FALSE(ui.hasFocus(spec.id));
+  for (const toolkit::ControlSpec& row : window::controlTable()) {
+    SCOPED_TRACE(std::string(row.name));
+    EXPECT_EQ(ui.text(row.id), row.text);
+    EXPECT_TRUE(ui.isVisible(row.id));
+    EXPECT_TRUE(ui.isEnabled(row.id));
+    EXPECT_EQ(ui.isPasswordMode(row.id), row.password);
+    EXPECT_EQ(ui.isChecked(row.id), row.checked);
+    EXPECT_EQ(ui.alignment(row.id), row.alignment);
+    EXPECT_EQ(ui.listCount(row.id), 0);
+    EXPECT_EQ(ui.listPosition(row.id), -1);
+    EXPECT_FALSE(ui.hasFocus(row.id));
   }
   // The boxes that the handlers rely on, spelled out.
   EXPECT_TRUE(ui.isPasswordMode(Control::编辑框2));

@@ -53,15 +53,15 @@ int pixelHeightToPoints(int pixelHeight, int dpi) {
 
 MemoryToolkit::MemoryToolkit(std::span<const ControlSpec> controls, const WindowSpec& window)
     : title_(window.title) {
-  for (const ControlSpec& spec : controls) {
-    ControlState& s = state(spec.id);
-    s.kind = spec.kind;
-    s.text = std::string(spec.text);
-    s.checked = spec.checked;
-    s.password = spec.password;
-    s.alignment = spec.alignment;
-    s.textColour = spec.textColour.value_or(Rgb{});
-    s.pixelHeight = spec.font.pixelHeight > 0 ? spec.font.pixelHeight : kDefaultPixelHeight;
+  for (const ControlSpec& row : controls) {
+    ControlState& s = state(row.id);
+    s.kind = row.kind;
+    s.text = std::string(row.text);
+    s.checked = row.checked;
+    s.password = row.password;
+    s.alignment = row.alignment;
+    s.textColour = row.textColour.value_or(Rgb{});
+    s.pixelHeight = row.font.pixelHeight > 0 ? row.font.pixelHeight : kDefaultPixelHeight;
   }
 }
 

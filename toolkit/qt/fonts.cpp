@@ -14,16 +14,16 @@ QFont songFont(int pixelHeight, bool bold) {
   return font;
 }
 
-QFont fontFor(const FontSpec& spec) {
-  switch (spec.face) {
+QFont fontFor(const FontSpec& row) {
+  switch (row.face) {
     case FontFace::Song:
-      return songFont(spec.pixelHeight, spec.bold);
+      return songFont(row.pixelHeight, row.bold);
     case FontFace::Default:
     case FontFace::Gui: {
       // The application font; for Chinese glyphs fontconfig falls back to a CJK face.
       QFont font;
-      if (spec.pixelHeight > 0) font.setPixelSize(spec.pixelHeight);
-      font.setBold(spec.bold);
+      if (row.pixelHeight > 0) font.setPixelSize(row.pixelHeight);
+      font.setBold(row.bold);
       return font;
     }
   }

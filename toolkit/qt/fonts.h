@@ -13,7 +13,7 @@ namespace toolkit::qtwidgets {
 QFont songFont(int pixelHeight, bool bold);
 
 /// The font a control is created with.
-QFont fontFor(const FontSpec& spec);
+QFont fontFor(const FontSpec& row);
 
 /// Character height in pixels for a size in points: |points| * dpi / 72, rounded; 0 when the
 /// size is 0 (the caller then uses the default height).

@@ -49,48 +49,48 @@ QColor toQColor(Rgb colour) {
 
 // Colours of the edit boxes and option lists; an edit box that loses the focus hides its
 // selection (the inactive selection is drawn in the box's own colours).
-void applyBoxColours(QWidget* widget, const ControlSpec& spec) {
+void applyBoxColours(QWidget* widget, const ControlSpec& row) {
   QPalette palette = widget->palette();
-  if (spec.textColour) {
-    palette.setColor(QPalette::Text, toQColor(*spec.textColour));
-    palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
+  if (row.textColour) {
+    palette.setColor(QPalette::Text, toQColor(*row.textColour));
+    palette.setColor(QPalette::WindowText, toQColor(*row.textColour));
   }
-  if (spec.background == Background::Colour) {
-    palette.setColor(QPalette::Base, toQColor(spec.backgroundColour));
+  if (row.background == Background::Colour) {
+    palette.setColor(QPalette::Base, toQColor(row.backgroundColour));
   }
-  if (spec.kind == ControlKind::EditBox) {
+  if (row.kind == ControlKind::EditBox) {
     palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Base));
     palette.setColor(QPalette::Inactive, QPalette::HighlightedText, palette.color(QPalette::Text));
   }
   widget->setPalette(palette);
 }
 
-QWidget* makeEditBox(const ControlSpec& spec) {
-  const QString text = fromGbk(spec.text);
-  if (spec.multiLine) {
+QWidget* makeEditBox(const ControlSpec& row) {
+  const QString text = fromGbk(row.text);
+  if (row.multiLine) {
     auto* box = new TextBox;
     box->setRealText(text);
-    box->setCentred(spec.alignment == Alignment::Centred);
-    box->setPasswordMode(spec.password);
-    if (spec.border) box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    box->setCentred(row.alignment == Alignment::Centred);
+    box->setPasswordMode(row.password);
+    if (row.border) box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     return box;
   }
   auto* box = new LineBox;
   box->setText(text);
-  box->setFrame(spec.border);
-  box->setAlignment((spec.alignment == Alignment::Centred ? Qt::AlignHCenter : Qt::AlignLeft) |
+  box->setFrame(row.border);
+  box->setAlignment((row.alignment == Alignment::Centred ? Qt::AlignHCenter : Qt::AlignLeft) |
                     Qt::AlignVCenter);
-  if (spec.password) box->setEchoMode(QLineEdit::Password);
+  if (row.password) box->setEchoMode(QLineEdit::Password);
   return box;
 }
 
-QWidget* makeWidget(const ControlSpec& spec) {
-  const QString text = toWidgetLines(fromGbk(spec.text));
-  const QColor textColour = spec.textColour ? toQColor(*spec.textColour) : QColor(Qt::black);
-  switch (spec.kind) {
+QWidget* makeWidget(const ControlSpec& row) {
+  const QString text = toWidgetLines(fromGbk(row.text));
+  const QColor textColour = row.textColour ? toQColor(*row.textColour) : QColor(Qt::black);
+  switch (row.kind) {
     case ControlKind::Label: {
-      auto* label = new CaptionLabel(spec.background, toQColor(spec.backgroundColour),
-                                     spec.alignment, spec.multiLine);
+      auto* label = new CaptionLabel(row.background, toQColor(row.backgroundColour), row.alignment,
+                                     row.multiLine);
       label->setCaption(text);
       label->setTextColour(textColour);
       return label;
@@ -102,7 +102,7 @@ QWidget* makeWidget(const ControlSpec& spec) {
       return overlay;
     }
     case ControlKind::EditBox:
-      return makeEditBox(spec);
+      return makeEditBox(row);
     case ControlKind::Button: {
       auto* button = new QPushButton(text);
       button->setAutoDefault(false);
@@ -111,7 +111,7 @@ QWidget* makeWidget(const ControlSpec& spec) {
     }
     case ControlKind::CheckBox: {
       auto* box = new QCheckBox(text);
-      box->setChecked(spec.checked);
+      box->setChecked(row.checked);
       return box;
     }
     case ControlKind::ComboBox:
@@ -149,36 +149,36 @@ QtToolkit::~QtToolkit() = default;
 void QtToolkit::build(std::span<const ControlSpec> controls) {
   // A parent may be declared after its children (分组框2 after 标签7): make every control
   // first, then put each into its parent in the declared order.
-  for (const ControlSpec& spec : controls) {
-    Entry& slot = controls_[indexOf(spec.id)];
-    slot.kind = spec.kind;
-    slot.widget = makeControl(spec);
+  for (const ControlSpec& row : controls) {
+    Entry& slot = controls_[indexOf(row.id)];
+    slot.kind = row.kind;
+    slot.widget = makeControl(row);
   }
-  for (const ControlSpec& spec : controls) {
-    QWidget* widget = controls_[indexOf(spec.id)].widget;
-    QWidget* parent = spec.parent ? controls_[indexOf(*spec.parent)].widget : window_.get();
+  for (const ControlSpec& row : controls) {
+    QWidget* widget = controls_[indexOf(row.id)].widget;
+    QWidget* parent = row.parent ? controls_[indexOf(*row.parent)].widget : window_.get();
     widget->setParent(parent);
-    widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+    widget->setGeometry(row.left, row.top, row.width, row.height);
     widget->show();  // shown with the window
   }
   // Qt stacks a later child above an earlier one; the window's order is the reverse.
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     controls_[indexOf(it->id)].widget->raise();
   }
-  for (const ControlSpec& spec : controls) connectEvents(spec.id);
+  for (const ControlSpec& row : controls) connectEvents(row.id);
   setTabOrder();
 }
 
-QWidget* QtToolkit::makeControl(const ControlSpec& spec) {
-  QWidget* widget = makeWidget(spec);
+QWidget* QtToolkit::makeControl(const ControlSpec& row) {
+  QWidget* widget = makeWidget(row);
   widget->setObjectName(
-      QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-  widget->setFont(fontFor(spec.font));
-  if (spec.kind == ControlKind::EditBox || spec.kind == ControlKind::ComboBox) {
-    applyBoxColours(widget, spec);
-  } else if (spec.kind == ControlKind::CheckBox && spec.textColour) {
+      QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));
+  widget->setFont(fontFor(row.font));
+  if (row.kind == ControlKind::EditBox || row.kind == ControlKind::ComboBox) {
+    applyBoxColours(widget, row);
+  } else if (row.kind == ControlKind::CheckBox && row.textColour) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, toQColor(*spec.textColour));
+    palette.setColor(QPalette::WindowText, toQColor(*row.textColour));
     widget->setPalette(palette);
   }
   return widget;

@@ -76,7 +76,7 @@ class QtToolkit final : public Toolkit {
 
   const Entry& entry(Control c) const;
   void build(std::span<const ControlSpec> controls);
-  QWidget* makeControl(const ControlSpec& spec);
+  QWidget* makeControl(const ControlSpec& row);
   void connectEvents(Control c);
   void setTabOrder();
   /// Runs a handler; a close request that arrives meanwhile is carried out after it returns.
