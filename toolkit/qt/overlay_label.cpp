@@ -3,9 +3,7 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 #include <algorithm>
 
 #include "toolkit/qt/paint_now.h"
@@ -48,24 +46,17 @@ void OverlayLabel::paintEvent(QPaintEvent*) {
   if (caption_.isEmpty()) return;
   QPainter painter(this);
   const QFont captionFont = font();
-  if (!captionFont.bold() || hasBoldStyle(captionFont)) {
-    painter.setPen(textColour_);
-    painter.setFont(captionFont);
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextSingleLine, caption_);
-    return;
+  painter.setPen(textColour_);
+  painter.setFont(captionFont);
+  // The Song faces have no bold weight, and glyphs of the overlay's size bypass the font
+  // engine's synthetic bold: overstrike the caption a pixel to the right at a time instead.
+  const int overstrike = captionFont.bold() && !hasBoldStyle(captionFont)
+                             ? std::max(1, QFontInfo(captionFont).pixelSize() / 32)
+                             : 0;
+  for (int dx = 0; dx <= overstrike; ++dx) {
+    painter.drawText(rect().translated(dx - overstrike / 2, 0),
+                     Qt::AlignCenter | Qt::TextSingleLine, caption_);
   }
-  // The Song faces have no bold weight, and glyphs of the overlay's size are drawn from their
-  // outlines, where the font engine's synthetic bold is not applied: widen the outline here.
-  const QFontMetricsF metrics(captionFont);
-  const QPointF baseline((width() - metrics.horizontalAdvance(caption_)) / 2.0,
-                         (height() - metrics.height()) / 2.0 + metrics.ascent());
-  QPainterPath outline;
-  outline.addText(baseline, captionFont, caption_);
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillPath(outline, textColour_);
-  const qreal strokeWidth = std::max(1.0, QFontInfo(captionFont).pixelSize() / 24.0);
-  painter.strokePath(outline,
-                     QPen(textColour_, strokeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 bool OverlayLabel::hasBoldStyle(const QFont& captionFont) {
