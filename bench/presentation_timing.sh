@@ -20,14 +20,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.05
-done
-[ -s "$work/display" ] || { echo "$0: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$root/scripts/xvfb.sh"
+start_xvfb "$work" || { echo "$0: Xvfb did not start" >&2; exit 1; }
 export XDG_RUNTIME_DIR="$work"
 
 # The program keeps admin.ini beside itself: run a copy in the scratch directory.

@@ -18,31 +18,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-# Starts Xvfb on a display it picks itself (-displayfd) and exports DISPLAY; tries again when
-# the server dies or cannot be reached (other programs on the machine may start X servers too).
-start_xvfb() {
-  local _attempt
-  for _attempt in 1 2 3 4 5; do
-    : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-      [ -s "$work/display" ] && break
-      kill -0 "$xvfb_pid" 2>/dev/null || break
-      sleep 0.05
-    done
-    if [ -s "$work/display" ]; then
-      export DISPLAY=":$(head -n1 "$work/display")"
-      if xdotool getdisplaygeometry >/dev/null 2>&1; then return 0; fi
-    fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-    sleep 0.2
-  done
-  return 1
-}
-start_xvfb || { echo "Xvfb did not start" >&2; exit 1; }
+source "$(dirname "$0")/../scripts/xvfb.sh"
+start_xvfb "$work" || { echo "Xvfb did not start" >&2; exit 1; }
 unset QT_QPA_PLATFORM
 
 section=$'\xCF\xB5\xCD\xB3\xC5\xE4\xD6\xC3'  # 系统配置
@@ -67,7 +44,7 @@ time_once() {
 ensure_display() {
   xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
   kill "$xvfb_pid" 2>/dev/null || true
-  start_xvfb || { echo "Xvfb went away and did not start again" >&2; exit 1; }
+  start_xvfb "$work" || { echo "Xvfb went away and did not start again" >&2; exit 1; }
 }
 
 # measure <label> <admin.ini content or "-">
