@@ -16,21 +16,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/thread_clock.h"
 #include "bignum/unlnum.h"
 
 namespace {
 
-// CPU time of this thread: the machine is shared, and time spent descheduled would only add
-// noise to both sides.
-struct Clock {
-  using duration = std::chrono::nanoseconds;
-  using time_point = std::chrono::time_point<Clock>;
-  static time_point now() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return time_point(std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec));
-  }
-};
+using Clock = bench::ThreadClock;
 
 // The answer texts of one run, compared between the two sides.
 using Answer = std::vector<std::string>;

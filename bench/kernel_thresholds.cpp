@@ -12,6 +12,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/thread_clock.h"
 #include "bignum/kernels/divide.h"
 #include "bignum/kernels/multiply.h"
 
@@ -20,17 +21,7 @@ namespace {
 using bignum::Limbs;
 using bignum::kernels::DivideThresholds;
 using bignum::kernels::MultiplyThresholds;
-// CPU time of this thread: the machine is shared, and time spent descheduled would only add
-// noise to both sides.
-struct Clock {
-  using duration = std::chrono::nanoseconds;
-  using time_point = std::chrono::time_point<Clock>;
-  static time_point now() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return time_point(std::chrono::seconds(t.tv_sec) + std::chrono::nanoseconds(t.tv_nsec));
-  }
-};
+using Clock = bench::ThreadClock;
 
 constexpr std::size_t kNever = ~std::size_t{0};
 
