@@ -244,7 +244,7 @@ class Bench {
 int main(int argc, char* argv[]) {
   drill::DrillState state;
   QApplication application(argc, argv);
-  toolkit::QtToolkit qt(window::windowSpec(), window::controlTable());
+  toolkit::QtToolkit qt(window::windowDescription(), window::controlTable());
   TimingToolkit timed(qt);
   window::Handlers handlers(timed, state);
   qt.open(handlers.events());

@@ -9,19 +9,19 @@ namespace {
 using toolkit::Alignment;
 using toolkit::Background;
 using toolkit::Control;
+using toolkit::ControlDescription;
 using toolkit::ControlKind;
-using toolkit::ControlSpec;
+using toolkit::FontDescription;
 using toolkit::FontFace;
-using toolkit::FontSpec;
 using toolkit::Rgb;
 
-constexpr FontSpec kGui{};
-constexpr FontSpec kSong29Bold{FontFace::Song, 29, true};
-constexpr FontSpec kSong64Bold{FontFace::Song, 64, true};
-constexpr FontSpec kSong24Bold{FontFace::Song, 24, true};
-constexpr FontSpec kSong20Bold{FontFace::Song, 20, true};
-constexpr FontSpec kSong12{FontFace::Song, 12, false};
-constexpr FontSpec kDefault21Bold{FontFace::Default, 21, true};
+constexpr FontDescription kGui{};
+constexpr FontDescription kSong29Bold{FontFace::Song, 29, true};
+constexpr FontDescription kSong64Bold{FontFace::Song, 64, true};
+constexpr FontDescription kSong24Bold{FontFace::Song, 24, true};
+constexpr FontDescription kSong20Bold{FontFace::Song, 20, true};
+constexpr FontDescription kSong12{FontFace::Song, 12, false};
+constexpr FontDescription kDefault21Bold{FontFace::Default, 21, true};
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
@@ -42,12 +42,12 @@ constexpr std::string_view kShowAnswer = "\xCF\xD4\xCA\xBE\xB4\xF0\xB0\xB8";  //
 constexpr std::string_view kVerify = "\xD1\xE9\xD6\xA4\xB4\xF0\xB0\xB8";      // 验证答案
 constexpr std::string_view kSound = "\xCC\xE1\xCA\xBE\xD2\xF4";               // 提示音
 
-constexpr toolkit::WindowSpec kWindow{"Tallyvane-byKorvessa", 1032, 682};
+constexpr toolkit::WindowDescription kWindow{"Tallyvane-byKorvessa", 1032, 682};
 
 // clang-format off
 // id, kind, name, parent, left, top, width, height, text, font, text colour, background,
 // background colour, alignment, multiLine, border, password, checked
-const std::array<ControlSpec, toolkit::kControlCount> kControls{{
+const std::array<ControlDescription, toolkit::kControlCount> kControls{{
   {Control::标签7, ControlKind::Label, "标签7", Control::分组框2, 24, 40, 112, 32, "", kDefault21Bold, kBlack, Background::ButtonFace, {}},
   {Control::标签6, ControlKind::Label, "标签6", {}, 2, 1, 1029, 40, "", kSong29Bold, kYellow, Background::Gradient, {}},
   {Control::选择框1, ControlKind::CheckBox, "选择框1", Control::分组框2, 384, 16, 56, 56, kSound, kSong12, kBlack, Background::ButtonFace, {}, Alignment::Centred, false, false, false, true},
@@ -77,11 +77,11 @@ const std::array<ControlSpec, toolkit::kControlCount> kControls{{
 
 }  // namespace
 
-const toolkit::WindowSpec& windowSpec() {
+const toolkit::WindowDescription& windowDescription() {
   return kWindow;
 }
 
-std::span<const toolkit::ControlSpec> controlTable() {
+std::span<const toolkit::ControlDescription> controlTable() {
   return kControls;
 }
 

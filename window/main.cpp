@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
   drill::DrillState state;
 
   QApplication application(argc, argv);
-  toolkit::QtToolkit ui(window::windowSpec(), window::controlTable());
+  toolkit::QtToolkit ui(window::windowDescription(), window::controlTable());
   window::Handlers handlers(ui, state);
   ui.open(handlers.events());
   // The loop ends when the window has closed (closing ran the closing handler).

@@ -21,7 +21,7 @@ using toolkit::Control;
 class QtWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ui = std::make_unique<toolkit::QtToolkit>(window::windowSpec(), window::controlTable());
+    ui = std::make_unique<toolkit::QtToolkit>(window::windowDescription(), window::controlTable());
     events.windowClosing = [this] { ++closings; };
     events.listItemSelected = [this](Control c) { picks.push_back(c); };
     events.buttonClicked = [this](Control c) { clicks.push_back(c); };

@@ -21,7 +21,7 @@
 namespace toolkit_test {
 namespace {
 
-using toolkit::ControlSpec;
+using toolkit::ControlDescription;
 using toolkit::MessageIcon;
 
 // Runs the event loop until `done` holds or a second has passed.
@@ -44,7 +44,7 @@ TEST_F(QtWindowTest, HasItsTitleFixedClientSizeAndFrameButtons) {
 }
 
 TEST_F(QtWindowTest, ControlsSitAtTheirPlacesInTheirParents) {
-  for (const ControlSpec& control : window::controlTable()) {
+  for (const ControlDescription& control : window::controlTable()) {
     SCOPED_TRACE(std::string(control.name));
     QWidget* expectedParent = control.parent ? widget(*control.parent) : ui->window();
     EXPECT_EQ(widget(control.id)->parentWidget(), expectedParent);

@@ -101,7 +101,7 @@ class WindowFixture : public testing::Test {
   }
 
   std::filesystem::path settingsDirectory;
-  toolkit::MemoryToolkit ui{window::controlTable(), window::windowSpec()};
+  toolkit::MemoryToolkit ui{window::controlTable(), window::windowDescription()};
   drill::DrillState state;
   window::Handlers handlers{ui, state};
 };

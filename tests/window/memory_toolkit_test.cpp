@@ -20,13 +20,13 @@ using toolkit::PaintCause;
 using toolkit::Rgb;
 
 MemoryToolkit windowAsCreated() {
-  return MemoryToolkit(window::controlTable(), window::windowSpec());
+  return MemoryToolkit(window::controlTable(), window::windowDescription());
 }
 
 TEST(MemoryToolkitTest, StartsAsTheLayoutTableDescribesTheWindow) {
   const MemoryToolkit ui = windowAsCreated();
   EXPECT_EQ(ui.windowTitle(), "Tallyvane-byKorvessa");
-  for (const toolkit::ControlSpec& row : window::controlTable()) {
+  for (const toolkit::ControlDescription& row : window::controlTable()) {
     SCOPED_TRACE(std::string(row.name));
     EXPECT_EQ(ui.text(row.id), row.text);
     EXPECT_TRUE(ui.isVisible(row.id));

@@ -75,7 +75,8 @@ inline UnlNum number(std::string_view text) {
 
 class DrillWindow : public ::testing::Test {
  protected:
-  DrillWindow() : ui_(window::controlTable(), window::windowSpec()), handlers_(ui_, state_) {}
+  DrillWindow()
+      : ui_(window::controlTable(), window::windowDescription()), handlers_(ui_, state_) {}
 
   void SetUp() override {
     std::string pattern =

@@ -51,9 +51,10 @@ int pixelHeightToPoints(int pixelHeight, int dpi) {
   return static_cast<int>((static_cast<std::int64_t>(pixelHeight) * 72 + dpi / 2) / dpi);
 }
 
-MemoryToolkit::MemoryToolkit(std::span<const ControlSpec> controls, const WindowSpec& window)
+MemoryToolkit::MemoryToolkit(std::span<const ControlDescription> controls,
+                             const WindowDescription& window)
     : title_(window.title) {
-  for (const ControlSpec& row : controls) {
+  for (const ControlDescription& row : controls) {
     ControlState& s = state(row.id);
     s.kind = row.kind;
     s.text = std::string(row.text);

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "toolkit/control_spec.h"
+#include "toolkit/control_description.h"
 #include "toolkit/toolkit.h"
 
 namespace toolkit {
@@ -101,7 +101,7 @@ class MemoryToolkit final : public Toolkit {
   /// The window as the table describes it when created: texts, visibility (all visible), all
   /// enabled, password mode and check marks from the table, font sizes in points from the pixel
   /// heights at 96 dpi, alignment, text colours; every list empty without a selection; no focus.
-  MemoryToolkit(std::span<const ControlSpec> controls, const WindowSpec& window);
+  MemoryToolkit(std::span<const ControlDescription> controls, const WindowDescription& window);
 
   /// Screen resolution used for font sizes, and the character height of a font size of 0 (also
   /// the height of the controls in the platform's GUI font).

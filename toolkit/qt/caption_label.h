@@ -6,7 +6,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "toolkit/control_spec.h"
+#include "toolkit/control_description.h"
 
 namespace toolkit::qtwidgets {
 

@@ -14,7 +14,7 @@ QFont songFont(int pixelHeight, bool bold) {
   return font;
 }
 
-QFont fontFor(const FontSpec& row) {
+QFont fontFor(const FontDescription& row) {
   switch (row.face) {
     case FontFace::Song:
       return songFont(row.pixelHeight, row.bold);

@@ -4,7 +4,7 @@
 
 #include <QFont>
 
-#include "toolkit/control_spec.h"
+#include "toolkit/control_description.h"
 
 namespace toolkit::qtwidgets {
 
@@ -13,7 +13,7 @@ namespace toolkit::qtwidgets {
 QFont songFont(int pixelHeight, bool bold);
 
 /// The font a control is created with.
-QFont fontFor(const FontSpec& row);
+QFont fontFor(const FontDescription& row);
 
 /// Character height in pixels for a size in points: |points| * dpi / 72, rounded; 0 when the
 /// size is 0 (the caller then uses the default height).

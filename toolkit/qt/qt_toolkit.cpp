@@ -49,7 +49,7 @@ QColor toQColor(Rgb colour) {
 
 // Colours of the edit boxes and option lists; an edit box that loses the focus hides its
 // selection (the inactive selection is drawn in the box's own colours).
-void applyBoxColours(QWidget* widget, const ControlSpec& row) {
+void applyBoxColours(QWidget* widget, const ControlDescription& row) {
   QPalette palette = widget->palette();
   if (row.textColour) {
     palette.setColor(QPalette::Text, toQColor(*row.textColour));
@@ -65,7 +65,7 @@ void applyBoxColours(QWidget* widget, const ControlSpec& row) {
   widget->setPalette(palette);
 }
 
-QWidget* makeEditBox(const ControlSpec& row) {
+QWidget* makeEditBox(const ControlDescription& row) {
   const QString text = fromGbk(row.text);
   if (row.multiLine) {
     auto* box = new TextBox;
@@ -84,7 +84,7 @@ QWidget* makeEditBox(const ControlSpec& row) {
   return box;
 }
 
-QWidget* makeWidget(const ControlSpec& row) {
+QWidget* makeWidget(const ControlDescription& row) {
   const QString text = toWidgetLines(fromGbk(row.text));
   const QColor textColour = row.textColour ? toQColor(*row.textColour) : QColor(Qt::black);
   switch (row.kind) {
@@ -129,7 +129,7 @@ QWidget* makeWidget(const ControlSpec& row) {
 
 }  // namespace
 
-QtToolkit::QtToolkit(const WindowSpec& window, std::span<const ControlSpec> controls)
+QtToolkit::QtToolkit(const WindowDescription& window, std::span<const ControlDescription> controls)
     : window_(std::make_unique<MainWindow>()) {
   window_->setWindowTitle(fromGbk(window.title));
   window_->setFixedSize(window.clientWidth, window.clientHeight);
@@ -146,15 +146,15 @@ QtToolkit::QtToolkit(const WindowSpec& window, std::span<const ControlSpec> cont
 
 QtToolkit::~QtToolkit() = default;
 
-void QtToolkit::build(std::span<const ControlSpec> controls) {
+void QtToolkit::build(std::span<const ControlDescription> controls) {
   // A parent may be declared after its children (分组框2 after 标签7): make every control
   // first, then put each into its parent in the declared order.
-  for (const ControlSpec& row : controls) {
+  for (const ControlDescription& row : controls) {
     Entry& slot = controls_[indexOf(row.id)];
     slot.kind = row.kind;
     slot.widget = makeControl(row);
   }
-  for (const ControlSpec& row : controls) {
+  for (const ControlDescription& row : controls) {
     QWidget* widget = controls_[indexOf(row.id)].widget;
     QWidget* parent = row.parent ? controls_[indexOf(*row.parent)].widget : window_.get();
     widget->setParent(parent);
@@ -165,11 +165,11 @@ void QtToolkit::build(std::span<const ControlSpec> controls) {
   for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
     controls_[indexOf(it->id)].widget->raise();
   }
-  for (const ControlSpec& row : controls) connectEvents(row.id);
+  for (const ControlDescription& row : controls) connectEvents(row.id);
   setTabOrder();
 }
 
-QWidget* QtToolkit::makeControl(const ControlSpec& row) {
+QWidget* QtToolkit::makeControl(const ControlDescription& row) {
   QWidget* widget = makeWidget(row);
   widget->setObjectName(
       QString::fromUtf8(row.name.data(), static_cast<qsizetype>(row.name.size())));

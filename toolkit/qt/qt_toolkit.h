@@ -8,7 +8,7 @@
 #include <memory>
 #include <span>
 
-#include "toolkit/control_spec.h"
+#include "toolkit/control_description.h"
 #include "toolkit/toolkit.h"
 
 class QWidget;
@@ -24,7 +24,7 @@ class QtToolkit final : public Toolkit {
   /// Builds the window, hidden, with every control of `controls` in its parent, in the
   /// declared order, which is also the stacking order (an earlier control lies above a later
   /// sibling). Every control of the Control enumeration must appear once.
-  QtToolkit(const WindowSpec& window, std::span<const ControlSpec> controls);
+  QtToolkit(const WindowDescription& window, std::span<const ControlDescription> controls);
   ~QtToolkit() override;
   QtToolkit(const QtToolkit&) = delete;
   QtToolkit& operator=(const QtToolkit&) = delete;
@@ -75,8 +75,8 @@ class QtToolkit final : public Toolkit {
   };
 
   const Entry& entry(Control c) const;
-  void build(std::span<const ControlSpec> controls);
-  QWidget* makeControl(const ControlSpec& row);
+  void build(std::span<const ControlDescription> controls);
+  QWidget* makeControl(const ControlDescription& row);
   void connectEvents(Control c);
   void setTabOrder();
   /// Runs a handler; a close request that arrives meanwhile is carried out after it returns.

@@ -19,7 +19,7 @@ enum class FontFace {
   Default,  // no face name: the platform's default face for Chinese text
 };
 
-struct FontSpec {
+struct FontDescription {
   FontFace face = FontFace::Gui;
   int pixelHeight = 0;  // em height in pixels; 0 with FontFace::Gui
   bool bold = false;
@@ -28,19 +28,19 @@ struct FontSpec {
 enum class Background {
   Platform,    // whatever the platform draws for this kind
   ButtonFace,  // the system's button-face colour
-  Colour,      // ControlSpec::backgroundColour
+  Colour,      // ControlDescription::backgroundColour
   Gradient,    // the three-stop vertical gradient of the caption bar
   None,        // only the glyphs are drawn; what lies behind stays visible
 };
 
-struct ControlSpec {
+struct ControlDescription {
   Control id;
   ControlKind kind;
   std::string_view name;          // the control's name, UTF-8 (object name, diagnostics)
   std::optional<Control> parent;  // empty: the window's client area
   int left = 0, top = 0, width = 0, height = 0;  // relative to the parent's client area
   std::string_view text;                         // GBK, at creation
-  FontSpec font;
+  FontDescription font;
   std::optional<Rgb> textColour;  // empty: the platform's
   Background background = Background::Platform;
   Rgb backgroundColour;  // with Background::Colour
@@ -54,7 +54,7 @@ struct ControlSpec {
 };
 
 /// The window's frame and default title.
-struct WindowSpec {
+struct WindowDescription {
   std::string_view title;  // GBK
   int clientWidth = 0, clientHeight = 0;
 };
