@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bignum/unlnum.h"
+#include "tests/bignum/unlnum_reference.h"
 
 namespace {
 
@@ -66,17 +67,7 @@ std::int64_t digitCount(const Mpz& magnitude) {
 
 // The signed scaled integer of x, read from its limbs alone.
 void scaledValue(Mpz& out, const UnlNum& x) {
-  std::string digits;
-  char group[16];
-  for (std::size_t k = x.intLimbs().size(); k-- > 0;) {
-    std::snprintf(group, sizeof group, "%09u", static_cast<unsigned>(x.intLimbs()[k]));
-    digits += group;
-  }
-  for (const std::uint32_t limb : x.fracLimbs()) {
-    std::snprintf(group, sizeof group, "%09u", static_cast<unsigned>(limb));
-    digits += group;
-  }
-  mpz_set_str(out.get(), digits.c_str(), 10);
+  mpz_set_str(out.get(), unlnum_reference::scaledDigitText(x).c_str(), 10);
   if (x.sign() == 1) {
     mpz_neg(out.get(), out.get());
   }
@@ -238,20 +229,10 @@ void checkDivide(const UnlNum& a, const UnlNum& b, std::int32_t places) {
           "a / a: not 1 with the places' zero limbs");
     return;
   }
-  const auto fa = static_cast<std::int64_t>(a.fracLimbs().size());
-  const auto fb = static_cast<std::int64_t>(b.fracLimbs().size());
-  std::int64_t s = std::max<std::int64_t>(0, 9 * (fa - fb));
-  std::int64_t n = std::max<std::int64_t>(0, 9 * (fb - fa));
-  if (s < places) {
-    n += places - s;
-    s = places;
-  }
-  const std::int64_t la = digitCount(sa), lb = digitCount(sb);
-  n += la;
-  if (lb > n) {
-    s += lb - n;
-    n = lb;
-  }
+  const std::int64_t la = digitCount(sa);
+  const auto [s, n] = unlnum_reference::divisionScale(
+      static_cast<std::int64_t>(a.fracLimbs().size()),
+      static_cast<std::int64_t>(b.fracLimbs().size()), la, digitCount(sb), places);
   Mpz q;
   multiplyByPowerOfTen(sa, n - la);
   mpz_fdiv_q(q.get(), sa.get(), sb.get());

@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "unlnum_reference.h"
 #include "unlnum_support.h"
 
 namespace {
@@ -258,19 +259,9 @@ TEST_F(UnlNumVersusGmp, FractionQuotients) {
                 (Layout{0, {1}, std::vector<std::uint32_t>((places + 8) / 9, 0)}));
       continue;
     }
-    const auto fa = static_cast<std::int64_t>(a.fracLimbs().size());
-    const auto fb = static_cast<std::int64_t>(b.fracLimbs().size());
-    std::int64_t s = std::max<std::int64_t>(0, 9 * (fa - fb));
-    std::int64_t n = std::max<std::int64_t>(0, 9 * (fb - fa));
-    if (s < places) {
-      n += places - s;
-      s = places;
-    }
-    n += digitCount(sa);
-    if (digitCount(sb) > n) {
-      s += digitCount(sb) - n;
-      n = digitCount(sb);
-    }
+    const auto [s, n] = unlnum_reference::divisionScale(
+        static_cast<std::int64_t>(a.fracLimbs().size()),
+        static_cast<std::int64_t>(b.fracLimbs().size()), digitCount(sa), digitCount(sb), places);
     const mpz_class q = mpz_class(sa * powerOfTen(n - digitCount(sa))) / sb;
     EXPECT_EQ(quotient->sign(), sign);
     if (q == 0) {

@@ -1,4 +1,5 @@
 #include "unlnum_support.h"
+#include "unlnum_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -32,17 +33,7 @@ UnlNum parsed(std::string_view text) {
 }
 
 mpz_class scaledValue(const UnlNum& x) {
-  std::string digits;
-  char group[16];
-  for (std::size_t k = x.intLimbs().size(); k-- > 0;) {
-    std::snprintf(group, sizeof group, "%09u", static_cast<unsigned>(x.intLimbs()[k]));
-    digits += group;
-  }
-  for (const std::uint32_t limb : x.fracLimbs()) {
-    std::snprintf(group, sizeof group, "%09u", static_cast<unsigned>(limb));
-    digits += group;
-  }
-  mpz_class value(digits.empty() ? std::string("0") : digits, 10);
+  const mpz_class value(unlnum_reference::scaledDigitText(x), 10);
   return x.sign() == 1 ? mpz_class(-value) : value;
 }
 
