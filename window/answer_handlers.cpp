@@ -25,17 +25,16 @@ constexpr int kEnterKey = 13;
 constexpr int kSmallestFontSize = 1;
 constexpr int kLargestFontSize = 200;
 
-/// True while onGenerateClicked runs. The generation lets the window handle its pending events
-/// once; a click on 按钮1 that is handled there (按钮1 is still enabled at that moment) must not
-/// start a second generation inside the first.
-bool generationRunning = false;
-
-class GenerationScope {
+/// Sets a flag for the lifetime of the scope.
+class FlagScope {
  public:
-  GenerationScope() { generationRunning = true; }
-  ~GenerationScope() { generationRunning = false; }
-  GenerationScope(const GenerationScope&) = delete;
-  GenerationScope& operator=(const GenerationScope&) = delete;
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
 };
 
 void stepFontSize(toolkit::Toolkit& ui, Control box, int step) {
@@ -47,8 +46,8 @@ void stepFontSize(toolkit::Toolkit& ui, Control box, int step) {
 }  // namespace
 
 void Handlers::onGenerateClicked() {
-  if (generationRunning) return;
-  const GenerationScope scope;
+  if (generating_) return;
+  const FlagScope generating(generating_);
 
   resetQuestion();
   ui_.setText(Control::透明标签1, ui::kGenerating);

@@ -51,6 +51,10 @@ class Handlers {
 
   toolkit::Toolkit& ui_;
   drill::DrillState& state_;
+  /// True while onGenerateClicked runs. The generation lets the window handle its pending
+  /// events once; a click on 按钮1 handled there (按钮1 is still enabled at that moment) must
+  /// not start a second generation inside the first.
+  bool generating_ = false;
 };
 
 }  // namespace window
