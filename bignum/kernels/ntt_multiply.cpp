@@ -98,6 +98,24 @@ TALLYVANE_VECTOR_CLONES std::vector<U32> twiddleTable(const Montgomery& m, std::
   return table;
 }
 
+// The butterflies of one block: lo[j] and hi[j] for j < len, with the twiddles w[j]. Forward
+// (decimation in frequency) twiddles after the difference, inverse before the sum.
+template <bool inverse>
+[[gnu::always_inline]] inline void butterflies(U32* lo, U32* hi, const U32* w, std::size_t len,
+                                               const Montgomery& m) {
+  for (std::size_t j = 0; j < len; ++j) {
+    if constexpr (inverse) {
+      const U32 u = lo[j], v = m.mul(hi[j], w[j]);
+      lo[j] = m.add(u, v);
+      hi[j] = m.sub(u, v);
+    } else {
+      const U32 u = lo[j], v = hi[j];
+      lo[j] = m.add(u, v);
+      hi[j] = m.mul(m.sub(u, v), w[j]);
+    }
+  }
+}
+
 // One stage of butterflies at a small, fixed distance `len`: the block loop runs outermost
 // with the butterflies of a block unrolled, which lets the compiler vectorise across blocks
 // where the general loop below would run a few iterations at a time.
@@ -107,17 +125,7 @@ template <std::size_t len, bool inverse>
   for (std::size_t start = 0; start < n; start += 2 * len) {
     U32* lo = x + start;
     U32* hi = lo + len;
-    for (std::size_t j = 0; j < len; ++j) {
-      if constexpr (inverse) {
-        const U32 u = lo[j], v = m.mul(hi[j], w[j]);
-        lo[j] = m.add(u, v);
-        hi[j] = m.sub(u, v);
-      } else {
-        const U32 u = lo[j], v = hi[j];
-        lo[j] = m.add(u, v);
-        hi[j] = m.mul(m.sub(u, v), w[j]);
-      }
-    }
+    butterflies<inverse>(lo, hi, w, len, m);
   }
 }
 
@@ -142,17 +150,7 @@ template <bool inverse>
   for (std::size_t start = 0; start < n; start += 2 * len) {
     U32* lo = x.data() + start;
     U32* hi = lo + len;
-    for (std::size_t j = 0; j < len; ++j) {
-      if constexpr (inverse) {
-        const U32 u = lo[j], v = m.mul(hi[j], w[j]);
-        lo[j] = m.add(u, v);
-        hi[j] = m.sub(u, v);
-      } else {
-        const U32 u = lo[j], v = hi[j];
-        lo[j] = m.add(u, v);
-        hi[j] = m.mul(m.sub(u, v), w[j]);
-      }
-    }
+    butterflies<inverse>(lo, hi, w, len, m);
   }
 }
 
