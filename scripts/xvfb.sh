@@ -29,3 +29,15 @@ start_xvfb() {
   done
   return 1
 }
+
+# skip_test_without <tool>...: an end-to-end test ends as skipped (exit 77, its CTest
+# SKIP_RETURN_CODE) when one of the tools is not installed.
+skip_test_without() {
+  local tool
+  for tool in "$@"; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "SKIPPED: $tool is not installed"
+      exit 77
+    fi
+  done
+}

@@ -23,12 +23,8 @@ program=$(realpath "$1")
 shots=${2:-}
 title="Tallyvane-byKorvessa"
 
-for tool in Xvfb xdotool import compare convert; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+skip_test_without Xvfb xdotool import compare convert
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -45,7 +41,6 @@ fail() {
   exit 1
 }
 
-source "$(dirname "$0")/../../scripts/xvfb.sh"
 start_xvfb "$work" || fail "Xvfb did not start"
 
 # --- The window and its controls (client-area coordinates from the layout table) ----------

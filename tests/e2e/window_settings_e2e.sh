@@ -7,12 +7,8 @@ set -euo pipefail
 
 program=$1
 title="Tallyvane-byKorvessa"
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIPPED: $tool is not installed"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+skip_test_without Xvfb xdotool
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -23,7 +19,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-source "$(dirname "$0")/../../scripts/xvfb.sh"
 
 if ! start_xvfb "$work"; then
   echo "FAILED: Xvfb is installed but did not start"
